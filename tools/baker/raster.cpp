@@ -38,9 +38,9 @@ void SaveBmp24(const Image& image, const std::string& path) {
         auto* row = static_cast<uint8_t*>(s->pixels) + y * s->pitch;
         for (int x = 0; x < image.width; ++x) {
             uint32_t c = image.at(x, y);
-            row[x * 3 + 0] = uint8_t(c >> 16);  // BGR24 is R first in memory
+            row[x * 3 + 0] = uint8_t(c);  // BGR24 is blue first in memory, as in the file
             row[x * 3 + 1] = uint8_t(c >> 8);
-            row[x * 3 + 2] = uint8_t(c);
+            row[x * 3 + 2] = uint8_t(c >> 16);
         }
     }
     int rc = SDL_SaveBMP(s, path.c_str());
