@@ -1,84 +1,117 @@
-// Placeholder pictures: exact sizes, the mask convention and the mirror relations.
+// Bakes every picture of the game from the text sources under resources/pictures into app/pics.
+#include <stdexcept>
 #include <string>
 
 #include "bakers.hpp"
+#include "picture_buttons.hpp"
+#include "picture_screens.hpp"
+#include "picture_sources.hpp"
+#include "picture_sprites.hpp"
 #include "raster.hpp"
 
 namespace baker {
 namespace {
 
-struct Sprite {
-    Image picture, mask;
-};
+void CheckSize(const Sprite& s, int width, int height, const std::string& name) {
+    if (s.picture.width != width || s.picture.height != height)
+        throw std::runtime_error(name + " must be " + std::to_string(width) + " x " +
+                                 std::to_string(height));
+}
 
-// An opaque body inset from the edges, in one colour, with its mask.
-Sprite Box(int w, int h, uint32_t colour, int inset) {
-    Sprite s{Image(w, h, 0), Image(w, h, 0xFFFFFF)};
-    s.picture.FillRect(inset, inset, w - 2 * inset, h - inset, colour);
-    s.mask.FillRect(inset, inset, w - 2 * inset, h - inset, 0);
-    s.picture.FillRect(inset, inset, 4, 4, 0xFFFFFF);  // a mark that shows the facing
-    return s;
+void BakePlayer(const std::string& src, const Palette& palette, const std::string& dir) {
+    const Sprite stand = PaintSprite(LoadPixelGrid(src + "hugo_stand.txt", palette), palette);
+    const Sprite walk = PaintSprite(LoadPixelGrid(src + "hugo_walk.txt", palette), palette);
+    CheckSize(stand, 46, 65, "hugo_stand");
+    CheckSize(walk, 45, 65, "hugo_walk");
+    const Sprite standLeft = Mirrored(stand), walkLeft = Mirrored(walk);
+    SaveBmp24(stand.picture, dir + "hugo1.bmp");
+    SaveBmp24(walk.picture, dir + "hugo2.bmp");
+    SaveBmp24(walk.picture, dir + "hugo3.bmp");
+    SaveBmp24(standLeft.picture, dir + "hugo4.bmp");
+    SaveBmp24(walkLeft.picture, dir + "hugo5.bmp");
+    SaveBmp24(walkLeft.picture, dir + "hugo6.bmp");
+    SaveBmp24(stand.mask, dir + "hugo1m.bmp");
+    SaveBmp24(walk.mask, dir + "hugo23m.bmp");
+    SaveBmp24(standLeft.mask, dir + "hugo4m.bmp");
+    SaveBmp24(walkLeft.mask, dir + "hugo56m.bmp");
+}
+
+// The grids face left; `name`1 is the right-facing mirror.
+void BakeEnemy(const std::string& grid, const std::string& name, int width, const std::string& src,
+               const Palette& palette, const std::string& dir) {
+    Sprite enemy = PaintSprite(LoadPixelGrid(src + grid, palette), palette);
+    CheckSize(enemy, width, 64, grid);
+    AddSoftEdge(enemy);
+    const Sprite other = Mirrored(enemy);
+    SaveBmp24(enemy.picture, dir + name + ".bmp");
+    SaveBmp24(other.picture, dir + name + "1.bmp");
+    SaveBmp24(enemy.mask, dir + name + "m.bmp");
+    SaveBmp24(other.mask, dir + name + "1m.bmp");
+}
+
+void BakeShots(const std::string& src, const Palette& palette, const std::string& dir) {
+    const Sprite swamp = PaintSprite(LoadPixelGrid(src + "swamp_shot.txt", palette), palette);
+    const Sprite cave = PaintSprite(LoadPixelGrid(src + "cave_shot.txt", palette), palette);
+    const Sprite bullet = PaintSprite(LoadPixelGrid(src + "bullet.txt", palette), palette);
+    CheckSize(swamp, 30, 17, "swamp_shot");
+    CheckSize(cave, 30, 30, "cave_shot");
+    CheckSize(bullet, 30, 10, "bullet");
+    SaveBmp8(swamp.picture, dir + "l1s.bmp");
+    SaveBmp8(swamp.mask, dir + "l1sm.bmp");
+    SaveBmp24(cave.picture, dir + "l2s.bmp");
+    SaveBmp24(cave.mask, dir + "l2sm.bmp");
+    // The player's shot is drawn as a solid rectangle: its mask is black all over.
+    SaveBmp24(bullet.picture, dir + "Bullet.bmp");
+    SaveBmp24(Image(30, 10, kMaskOpaque), dir + "BulletMask.bmp");
+}
+
+void BakeButtons(const ScreenSources& s, const std::string& dir) {
+    const auto& c = s.colours;
+    const CartridgeLook brass{c.at("brass"), c.at("copper"), c.at("cartridge_rim").front(),
+                              c.at("word_normal").front(), c.at("word_rim").front()};
+    const CartridgeLook silver{c.at("silver"), c.at("steel"), c.at("cartridge_rim").front(),
+                               c.at("word_hover").front(), c.at("word_rim").front()};
+    struct Pair {
+        const char* name;
+        const char* word;
+        int width, height;
+    };
+    for (Pair p : {Pair{"start", "START", 152, 86},
+                   {"options", "OPTIONS", 152, 86},
+                   {"about", "ABOUT", 197, 163},
+                   {"exit", "EXIT", 170, 123},
+                   {"on", "ON", 197, 163},
+                   {"off", "OFF", 197, 163},
+                   {"back", "BACK", 233, 209},
+                   {"menu", "MENU", 233, 209},
+                   {"continue", "CONTINUE", 149, 86}}) {
+        const std::string base = dir + "button_" + p.name;
+        SavePng(PaintButton(p.width, p.height, p.word, brass, s.font), base + ".png");
+        SavePng(PaintButton(p.width, p.height, p.word, silver, s.font), base + "_hover.png");
+    }
 }
 
 }  // namespace
 
-void BakePictures(const std::string&, const std::string& app) {
-    const std::string dir = app + "/pics/";
+void BakePictures(const std::string& resources, const std::string& app) {
+    const std::string src = resources + "/pictures/", dir = app + "/pics/";
     EnsureDirectory(dir);
-    Sprite stand = Box(46, 65, 0x4A6B2A, 3), walk = Box(45, 65, 0x5A7B3A, 5);
-    SaveBmp24(stand.picture, dir + "hugo1.bmp");
-    SaveBmp24(walk.picture, dir + "hugo2.bmp");
-    SaveBmp24(walk.picture, dir + "hugo3.bmp");
-    SaveBmp24(stand.picture.MirroredHorizontally(), dir + "hugo4.bmp");
-    SaveBmp24(walk.picture.MirroredHorizontally(), dir + "hugo5.bmp");
-    SaveBmp24(walk.picture.MirroredHorizontally(), dir + "hugo6.bmp");
-    SaveBmp24(stand.mask, dir + "hugo1m.bmp");
-    SaveBmp24(walk.mask, dir + "hugo23m.bmp");
-    SaveBmp24(stand.mask.MirroredHorizontally(), dir + "hugo4m.bmp");
-    SaveBmp24(walk.mask.MirroredHorizontally(), dir + "hugo56m.bmp");
-    struct Enemy {
-        std::string name;
-        int width;
-        uint32_t colour;
-    };
-    for (const Enemy& en : {Enemy{"l1e", 63, 0x3C7A5A}, Enemy{"l2e", 77, 0x7A3C5A}}) {
-        const std::string& name = en.name;
-        Sprite e = Box(en.width, 64, en.colour, 2);
-        SaveBmp24(e.picture, dir + name + ".bmp");
-        SaveBmp24(e.picture.MirroredHorizontally(), dir + name + "1.bmp");
-        SaveBmp24(e.mask, dir + name + "m.bmp");
-        SaveBmp24(e.mask.MirroredHorizontally(), dir + name + "1m.bmp");
-    }
-    Sprite s1 = Box(30, 17, 0xC0E040, 2), s2 = Box(30, 30, 0xE060C0, 3);
-    SaveBmp8(s1.picture, dir + "l1s.bmp");
-    SaveBmp8(s1.mask, dir + "l1sm.bmp");
-    SaveBmp24(s2.picture, dir + "l2s.bmp");
-    SaveBmp24(s2.mask, dir + "l2sm.bmp");
-    Image bullet(30, 10, 0);
-    bullet.FillRect(20, 4, 10, 2, 0xFFE080);
-    SaveBmp24(bullet, dir + "Bullet.bmp");
-    SaveBmp24(Image(30, 10, 0), dir + "BulletMask.bmp");
+    const Palette palette = LoadPalette(src + "palette.txt");
+    BakePlayer(src, palette, dir);
+    BakeEnemy("swamp_creature.txt", "l1e", 63, src, palette, dir);
+    BakeEnemy("cave_crawler.txt", "l2e", 77, src, palette, dir);
+    BakeShots(src, palette, dir);
 
-    Image icon(32, 32, 0);
-    icon.FillRect(8, 8, 16, 16, 0x808000);
-    SaveIco16(icon, 0xFF00FF, dir + "icon.ico");
-    SaveBmp24(Image(800, 600, 0), dir + "logo.bmp");
-    SaveBmp24(Image(800, 600, 0), dir + "title.bmp");
-    SavePng(Image(800, 600, 0), dir + "menu.png");
-    SavePng(Image(464, 326, 0), dir + "options.png");
-    struct Pair {
-        const char* word;
-        int w, h;
-    };
-    for (Pair p : {Pair{"start", 152, 86}, {"options", 152, 86}, {"about", 197, 163},
-                   {"exit", 170, 123}, {"on", 197, 163}, {"off", 197, 163},
-                   {"back", 233, 209}, {"menu", 233, 209}, {"continue", 149, 86}}) {
-        Image normal(p.w, p.h, 0), hover(p.w, p.h, 0);
-        normal.FillRect(p.w / 2 - 60, p.h / 2 - 20, 120, 40, 0xB08D3C);
-        hover.FillRect(p.w / 2 - 60, p.h / 2 - 20, 120, 40, 0xC0C0C8);
-        SavePng(normal, dir + "button_" + p.word + ".png");
-        SavePng(hover, dir + "button_" + p.word + "_hover.png");
-    }
+    const ScreenSources screens{LoadPixelFont(src + "font.txt"),
+                                LoadColourSets(src + "screens.txt"), palette,
+                                LoadPixelGrid(src + "emblem.txt", palette)};
+    constexpr uint32_t kIconClear = 0xFF00FF;  // not in the palette
+    SaveIco16(PaintIcon(screens, kIconClear), kIconClear, dir + "icon.ico");
+    SaveBmp24(PaintLogo(screens), dir + "logo.bmp");
+    SaveBmp24(PaintTitle(screens), dir + "title.bmp");
+    SavePng(PaintMenuBackground(screens), dir + "menu.png");
+    SavePng(PaintOptionsBackground(screens), dir + "options.png");
+    BakeButtons(screens, dir);
 }
 
 }  // namespace baker
