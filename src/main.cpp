@@ -1,1 +1,79 @@
-int main() { return 0; }
+// dunspelt: parses the options and starts the application.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "platform/runner.hpp"
+#include "screens/startup.hpp"
+
+namespace {
+
+const char kUsage[] =
+    "usage: dunspelt [options]\n"
+    "  --headless       run without a display or audio device, on a virtual clock\n"
+    "  --script FILE    headless: the input script to play (wait, keydown, keyup, click,\n"
+    "                   move, close, screenshot)\n"
+    "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
+    "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
+    "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
+    "  --help           print this help\n"
+    "  --version        print the version\n";
+
+std::string ExecutableFolder(const char* argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path().string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::RunOptions options;
+    int warp = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> const char* {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "dunspelt: %s needs a value\n%s", name, kUsage);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("dunspelt %s\n", DUNSPELT_VERSION);
+            return 0;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--script") {
+            options.script = value("--script");
+        } else if (arg == "--trace") {
+            options.trace = value("--trace");
+        } else if (arg == "--app-dir") {
+            options.appDir = value("--app-dir");
+        } else if (arg == "--warp") {
+            std::string w = value("--warp");
+            if (w != "1" && w != "2") {
+                std::fprintf(stderr, "dunspelt: --warp takes 1 or 2\n");
+                return 2;
+            }
+            warp = std::stoi(w);
+        } else {
+            std::fprintf(stderr, "dunspelt: unknown option %s\n%s", arg.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (!options.script.empty() && !options.headless) {
+        std::fprintf(stderr, "dunspelt: --script needs --headless\n");
+        return 2;
+    }
+    if (options.appDir.empty())
+        options.appDir = ExecutableFolder(argv[0]);
+    while (options.appDir.size() > 1 && options.appDir.back() == '/') options.appDir.pop_back();
+    return game::RunGame(options, warp);
+}

@@ -22,7 +22,8 @@ namespace {
 
 // Nearest integer, halves to even (the default floating-point rounding mode).
 double RoundHalfEven(double v) {
-    if (!std::isfinite(v)) Raise(kErrOverflow);
+    if (!std::isfinite(v))
+        Raise(kErrOverflow);
     return std::nearbyint(v);
 }
 
@@ -30,13 +31,15 @@ double RoundHalfEven(double v) {
 
 i16 RoundToI16(double v) {
     double r = RoundHalfEven(v);
-    if (r < -32768.0 || r > 32767.0) Raise(kErrOverflow);
+    if (r < -32768.0 || r > 32767.0)
+        Raise(kErrOverflow);
     return i16(r);
 }
 
 i32 RoundToI32(double v) {
     double r = RoundHalfEven(v);
-    if (r < -2147483648.0 || r > 2147483647.0) Raise(kErrOverflow);
+    if (r < -2147483648.0 || r > 2147483647.0)
+        Raise(kErrOverflow);
     return i32(r);
 }
 
@@ -47,7 +50,8 @@ double ReadNumber(std::string_view text) {
     };
     skipSpaces();
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     double value = 0;
     size_t digits = 0;
     while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
@@ -64,10 +68,13 @@ double ReadNumber(std::string_view text) {
         }
     }
     skipSpaces();
-    if (digits == 0 || i != n) Raise(kErrTypeMismatch);
+    if (digits == 0 || i != n)
+        Raise(kErrTypeMismatch);
     return negative ? -value : value;
 }
 
-std::string NumberText(int64_t v) { return std::to_string(v); }
+std::string NumberText(int64_t v) {
+    return std::to_string(v);
+}
 
 }  // namespace platform

@@ -21,12 +21,24 @@ i32 ToI32(int64_t v);
 i16 RoundToI16(double v);
 i32 RoundToI32(double v);
 
-inline i16 Add16(i16 a, i16 b) { return ToI16(int64_t(a) + b); }
-inline i16 Sub16(i16 a, i16 b) { return ToI16(int64_t(a) - b); }
-inline i16 Mul16(i16 a, i16 b) { return ToI16(int64_t(a) * b); }
-inline i32 Add32(i32 a, i32 b) { return ToI32(int64_t(a) + b); }
-inline i32 Sub32(i32 a, i32 b) { return ToI32(int64_t(a) - b); }
-inline i32 Mul32(i32 a, i32 b) { return ToI32(int64_t(a) * b); }
+inline i16 Add16(i16 a, i16 b) {
+    return ToI16(int64_t(a) + b);
+}
+inline i16 Sub16(i16 a, i16 b) {
+    return ToI16(int64_t(a) - b);
+}
+inline i16 Mul16(i16 a, i16 b) {
+    return ToI16(int64_t(a) * b);
+}
+inline i32 Add32(i32 a, i32 b) {
+    return ToI32(int64_t(a) + b);
+}
+inline i32 Sub32(i32 a, i32 b) {
+    return ToI32(int64_t(a) - b);
+}
+inline i32 Mul32(i32 a, i32 b) {
+    return ToI32(int64_t(a) * b);
+}
 
 // A label's text read as a number: optional spaces, optional sign, digits (and an optional
 // fractional part). Anything else is a type mismatch (error 13).

@@ -7,16 +7,24 @@ RuntimeError::RuntimeError(int number, std::string description)
 
 std::string ErrorDescription(int number) {
     switch (number) {
-        case kErrOverflow: return "Overflow";
-        case kErrSubscript: return "Subscript out of range";
-        case kErrTypeMismatch: return "Type mismatch";
-        case kErrFileNotFound: return "File not found";
-        case kErrInvalidPicture: return "Invalid picture";
-        default: return "Application-defined or object-defined error";
+        case kErrOverflow:
+            return "Overflow";
+        case kErrSubscript:
+            return "Subscript out of range";
+        case kErrTypeMismatch:
+            return "Type mismatch";
+        case kErrFileNotFound:
+            return "File not found";
+        case kErrInvalidPicture:
+            return "Invalid picture";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 
-void Raise(int number) { throw RuntimeError(number, ErrorDescription(number)); }
+void Raise(int number) {
+    throw RuntimeError(number, ErrorDescription(number));
+}
 
 void Raise(int number, const std::string& detail) {
     throw RuntimeError(number, ErrorDescription(number) + ": " + detail);

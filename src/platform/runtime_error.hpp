@@ -14,12 +14,12 @@ enum ErrorNumber : int {
 };
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int number, std::string description);
     int number() const { return number_; }
     const std::string& description() const { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -1,0 +1,7 @@
+#include "combat/combat.hpp"
+
+namespace game {
+
+void UpdateCombat() {}
+
+}  // namespace game

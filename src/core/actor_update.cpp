@@ -1,0 +1,7 @@
+#include "core/actor_update.hpp"
+
+namespace game {
+
+void UpdateActors() {}
+
+}  // namespace game

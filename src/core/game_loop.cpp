@@ -1,0 +1,69 @@
+#include "core/game_loop.hpp"
+
+#include "combat/combat.hpp"
+#include "core/actor_update.hpp"
+#include "core/frm_main.hpp"
+#include "core/game_data.hpp"
+#include "core/player_input.hpp"
+#include "core/tick_trace.hpp"
+#include "platform/app.hpp"
+#include "render/blit.hpp"
+#include "render/camera.hpp"
+#include "render/scene.hpp"
+
+namespace game {
+namespace {
+
+int setupDepth = 0;
+bool tickRunning = false;
+int64_t ticksRun = 0;
+
+}  // namespace
+
+SetupGuard::SetupGuard() {
+    ++setupDepth;
+}
+SetupGuard::~SetupGuard() {
+    --setupDepth;
+}
+bool SetupInProgress() {
+    return setupDepth > 0;
+}
+
+int64_t TicksRun() {
+    return ticksRun;
+}
+void ResetTickCount() {
+    ticksRun = 0;
+}
+
+bool RunGameTickIfReady() {
+    if (SetupInProgress() || tickRunning)
+        return FrmMain().loaded();
+    tickRunning = true;
+    struct Done {
+        ~Done() { tickRunning = false; }
+    } done;
+    GameTick();
+    ++ticksRun;
+    WriteTickTrace(ticksRun);
+    return FrmMain().loaded();
+}
+
+void GameTick() {
+    ApplyGravity();
+    HandlePlayerInput();
+    UpdateCombat();
+    // A step that closed the game window ends the tick: the later steps have no window.
+    if (!FrmMain().loaded())
+        return;
+    UpdateActors();
+    UpdateCamera();
+    BlitMapView(GameData::CameraX, GameData::CameraY, GameData::ViewHeight, GameData::ViewWidth,
+                MapPictureSurface(), FrmMain().BackBuffer.Hdc());
+    DrawScene();
+    PresentFrame();
+    platform::App::Get().DoEvents();
+}
+
+}  // namespace game

@@ -1,0 +1,149 @@
+#include "platform/app.hpp"
+
+#include <algorithm>
+
+#include "platform/form.hpp"
+#include "platform/timer.hpp"
+
+namespace platform {
+
+App& App::Get() {
+    static App app;
+    return app;
+}
+
+App::App() : clock_(std::make_unique<VirtualClock>()) {}
+
+void App::SetFrontend(std::unique_ptr<Frontend> frontend) {
+    frontend_ = std::move(frontend);
+}
+
+void App::SetClock(std::unique_ptr<Clock> clock) {
+    clock_ = std::move(clock);
+}
+
+std::string App::FilePath(const std::string& relative) const {
+    std::string out = path_;
+    for (char c : relative) out += (c == '\\') ? '/' : c;
+    return out;
+}
+
+std::string App::RelativeName(const std::string& path) const {
+    std::string prefix = path_ + "/";
+    if (path.compare(0, prefix.size(), prefix) == 0)
+        return path.substr(prefix.size());
+    return path;
+}
+
+void App::RegisterForm(Form* form) {
+    forms_.push_back(form);
+}
+
+void App::UnregisterForm(Form* form) {
+    std::erase(forms_, form);
+    std::erase(zOrder_, form);
+}
+
+void App::RegisterTimer(Timer* timer) {
+    timers_.push_back(timer);
+}
+
+void App::UnregisterTimer(Timer* timer) {
+    std::erase(timers_, timer);
+}
+
+Form* App::FindForm(const std::string& name) const {
+    for (Form* f : forms_)
+        if (f->name() == name)
+            return f;
+    return nullptr;
+}
+
+bool App::AnyFormLoaded() const {
+    return std::any_of(forms_.begin(), forms_.end(), [](Form* f) { return f->loaded(); });
+}
+
+void App::BringToFront(Form* form) {
+    std::erase(zOrder_, form);
+    zOrder_.push_back(form);
+}
+
+void App::RemoveFromScreen(Form* form) {
+    std::erase(zOrder_, form);
+}
+
+void App::Deliver(const InputEvent& e) {
+    switch (e.kind) {
+        case InputEvent::Kind::kKeyDown:
+        case InputEvent::Kind::kKeyUp:
+            if (Form* active = ActiveForm()) {
+                if (e.kind == InputEvent::Kind::kKeyDown)
+                    active->DeliverKeyDown(e.keyCode);
+                else
+                    active->DeliverKeyUp(e.keyCode);
+            }
+            break;
+        case InputEvent::Kind::kClick:
+            if (e.form && e.form->visible())
+                e.form->DeliverClick(e.control);
+            break;
+        case InputEvent::Kind::kMouseMove:
+            if (e.form && e.form->visible())
+                e.form->DeliverMouseMove(e.control);
+            break;
+        case InputEvent::Kind::kClose:
+            if (e.form && e.form->visible())
+                e.form->CloseBox();
+            break;
+    }
+}
+
+void App::DoEvents() {
+    if (frontend_)
+        frontend_->Poll(*this, pending_);
+    // Deliver what is pending now; input arriving while a handler runs waits for the next call.
+    std::vector<InputEvent> batch;
+    batch.swap(pending_);
+    for (size_t i = 0; i < batch.size(); ++i) {
+        try {
+            Deliver(batch[i]);
+        } catch (...) {
+            pending_.insert(pending_.begin(), batch.begin() + long(i) + 1, batch.end());
+            throw;
+        }
+    }
+    FireDueTimers();
+}
+
+void App::FireDueTimers() {
+    const int64_t now = NowMicros();
+    // In due-time order; a copy, because handlers may create or stop timers.
+    std::vector<Timer*> due;
+    for (Timer* t : timers_)
+        if (t->IsDue(now))
+            due.push_back(t);
+    std::stable_sort(due.begin(), due.end(),
+                     [](Timer* a, Timer* b) { return a->dueMicros() < b->dueMicros(); });
+    for (Timer* t : due)
+        if (t->IsDue(NowMicros()))
+            t->Fire(NowMicros());
+}
+
+int64_t App::NextTimerDue() const {
+    int64_t best = -1;
+    for (Timer* t : timers_)
+        if (t->EnabledNow() && t->owner().loaded() && t->Interval() > 0 &&
+            (best < 0 || t->dueMicros() < best))
+            best = t->dueMicros();
+    return best;
+}
+
+void App::EndProcess(int status) {
+    throw ProcessExit{status};
+}
+
+void App::TraceEvent(std::string_view event, std::string_view key, std::string_view value) {
+    tracer_.Event(NowMs(), event, key, value);
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#include "platform/clock.hpp"
+
+#include <chrono>
+
+namespace platform {
+
+namespace {
+int64_t SteadyMicros() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+RealClock::RealClock() : start_(SteadyMicros()) {}
+
+int64_t RealClock::NowMicros() const {
+    return SteadyMicros() - start_;
+}
+
+}  // namespace platform

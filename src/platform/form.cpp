@@ -1,0 +1,176 @@
+#include "platform/form.hpp"
+
+#include <cmath>
+
+#include "platform/app.hpp"
+
+namespace platform {
+
+Form::Form(std::string name, int clientWidth, int clientHeight, BorderStyle border)
+    : name_(std::move(name)),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight),
+      border_(border) {
+    App::Get().RegisterForm(this);
+}
+
+Form::~Form() {
+    App::Get().UnregisterForm(this);
+}
+
+void Form::Load() {
+    if (loaded_ || loading_)
+        return;
+    loading_ = true;
+    loaded_ = true;
+    App::Get().TraceEvent("load", "form", name_);
+    Design();
+    Invalidate();
+    loading_ = false;
+    Form_Load();
+}
+
+void Form::EnsureLoaded() {
+    if (!loaded_ && !unloading_)
+        Load();
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_)
+        return;  // the load handler unloaded the form again
+    if (!visible_) {
+        visible_ = true;
+        App::Get().TraceEvent("show", "form", name_);
+    }
+    App::Get().BringToFront(this);
+    Invalidate();
+}
+
+void Form::Hide() {
+    if (!visible_)
+        return;
+    visible_ = false;
+    App::Get().RemoveFromScreen(this);
+}
+
+void Form::Unload() {
+    if (!loaded_ || unloading_)
+        return;
+    unloading_ = true;
+    int cancel = 0;
+    try {
+        Form_Unload(cancel);
+    } catch (...) {
+        unloading_ = false;
+        throw;
+    }
+    unloading_ = false;
+    if (cancel != 0 || !loaded_)
+        return;
+    Hide();
+    loaded_ = false;
+    for (Control* c : controls_) c->Release();
+    caption_.clear();
+    background_.reset();
+    backColour_ = 0;
+    App::Get().TraceEvent("unload", "form", name_);
+}
+
+void Form::SetCaption(std::string caption) {
+    EnsureLoaded();
+    caption_ = std::move(caption);
+    Invalidate();
+}
+
+std::string Form::Caption() const {
+    const_cast<Form*>(this)->EnsureLoaded();
+    return caption_;
+}
+
+void Form::SetBackColour(uint32_t colour) {
+    EnsureLoaded();
+    backColour_ = colour;
+    Invalidate();
+}
+
+void Form::SetBackgroundPicture(std::shared_ptr<Surface> picture) {
+    EnsureLoaded();
+    background_ = std::move(picture);
+    Invalidate();
+}
+
+int Form::OuterWidth() const {
+    return border_ == BorderStyle::kNone ? clientWidth_ : clientWidth_ + 2 * kFrameBorder;
+}
+
+int Form::OuterHeight() const {
+    return border_ == BorderStyle::kNone ? clientHeight_
+                                         : clientHeight_ + 2 * kFrameBorder + kCaptionHeight;
+}
+
+int Form::ClientLeft() const {
+    return left_ + (border_ == BorderStyle::kNone ? 0 : kFrameBorder);
+}
+
+int Form::ClientTop() const {
+    return top_ + (border_ == BorderStyle::kNone ? 0 : kFrameBorder + kCaptionHeight);
+}
+
+void Form::Move(int left, int top) {
+    left_ = left;
+    top_ = top;
+}
+
+void Form::CentreOnScreen() {
+    // Positions are kept in twips (15 to the pixel) with single-precision division.
+    constexpr float kTwips = 15.0f;
+    const App& app = App::Get();
+    float left = (float(app.ScreenWidth()) * kTwips - float(OuterWidth()) * kTwips) / 2.0f;
+    float top = (float(app.ScreenHeight()) * kTwips - float(OuterHeight()) * kTwips) / 2.0f;
+    Move(int(std::nearbyint(left / kTwips)), int(std::nearbyint(top / kTwips)));
+}
+
+const Surface& Form::Client() {
+    if (!dirty_ && client_.width() == clientWidth_)
+        return client_;
+    if (client_.width() != clientWidth_ || client_.height() != clientHeight_)
+        client_.Reset(clientWidth_, clientHeight_);
+    client_.Fill(backColour_);
+    if (background_)
+        BitBlt(client_, 0, 0, background_->width(), background_->height(), *background_, 0, 0,
+               Rop::kSrcCopy);
+    for (const Control* c : controls_)
+        if (c->IsVisual())
+            c->Draw(client_);
+    dirty_ = false;
+    return client_;
+}
+
+Control* Form::FindControl(const std::string& name) const {
+    for (Control* c : controls_)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+Control* Form::ControlAt(int x, int y) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->IsVisual() && (*it)->Contains(x, y))
+            return *it;
+    return nullptr;
+}
+
+void Form::DeliverClick(Control* control) {
+    if (control && control->AcceptsInput())
+        Control_Click(*control);
+}
+
+void Form::DeliverMouseMove(Control* control) {
+    if (control && control->AcceptsInput())
+        Control_MouseMove(*control);
+    else
+        Form_MouseMove();
+}
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+// What the application needs from a front end: real SDL windows, or nothing at all (headless).
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/input_event.hpp"
+
+namespace platform {
+
+class App;
+
+class Frontend {
+  public:
+    virtual ~Frontend() = default;
+    virtual bool IsHeadless() const = 0;
+    virtual int ScreenWidth() const = 0;
+    virtual int ScreenHeight() const = 0;
+    // Collects pending input without waiting.
+    virtual void Poll(App& app, std::vector<InputEvent>& out) = 0;
+    // Puts what changed on the visible forms on screen.
+    virtual void Present(App& app) = 0;
+    // Sleeps until input arrives or the due time (micros on the app clock) is reached;
+    // dueMicros < 0 means no timer is pending.
+    virtual void WaitUntil(App& app, int64_t dueMicros) = 0;
+    // A blocking message box where there is a display.
+    virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.
+    virtual void PlaySound(const std::string& path) = 0;
+};
+
+}  // namespace platform

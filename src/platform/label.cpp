@@ -1,0 +1,29 @@
+#include "platform/label.hpp"
+
+namespace platform {
+
+Label::Label(Form& owner, std::string name, int left, int top, int width, int height,
+             LabelStyle style)
+    : Control(owner, std::move(name), left, top, width, height), style_(style) {}
+
+void Label::SetCaption(std::string caption) {
+    Touch();
+    if (caption == caption_)
+        return;
+    caption_ = std::move(caption);
+    Changed();
+}
+
+std::string Label::Caption() const {
+    Touch();
+    return caption_;
+}
+
+void Label::Draw(Surface& client) const {
+    if (!style_.transparent)
+        client.FillRect(left(), top(), width_, height_, style_.backColour);
+    DrawText(client, left(), top(), width_, height_, caption_, style_.font, style_.foreColour,
+             style_.alignment, style_.wrap);
+}
+
+}  // namespace platform

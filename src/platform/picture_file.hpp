@@ -1,0 +1,16 @@
+// Reading pictures from files (format recognised from the content) and writing PNG screenshots.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/surface.hpp"
+
+namespace platform {
+
+// Raises run-time error 53 (file not found) or 481 (invalid picture), naming the path.
+std::shared_ptr<Surface> LoadPicture(const std::string& path);
+
+// Returns false (and leaves no partial file) when the file cannot be written.
+bool SavePng(const Surface& surface, const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+// Runs the application: the windowed event loop, or a headless script on the virtual clock.
+#pragma once
+#include <functional>
+#include <string>
+
+#include "platform/surface.hpp"
+
+namespace platform {
+
+struct RunOptions {
+    bool headless = false;
+    std::string script;  // headless: the commands to run; none means stop after the start
+    std::string trace;   // JSON Lines trace file
+    std::string appDir;  // the application folder
+};
+
+// Sets up the front end and the clock, runs `start` (which opens the first forms), then events
+// until the process ends. Returns the exit status: 0, 1 after a run-time error, 2 for a bad
+// script or options.
+int RunApplication(const RunOptions& options, const std::function<void()>& start);
+
+// The whole screen: the visible forms' client areas at their positions, on black.
+Surface ComposeScreen();
+
+}  // namespace platform

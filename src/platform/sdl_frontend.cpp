@@ -1,0 +1,278 @@
+#include "platform/sdl_frontend.hpp"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/app.hpp"
+#include "platform/form.hpp"
+
+namespace platform {
+
+std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        why = SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlFrontend> f(new SdlFrontend());
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        f->screenWidth_ = mode.w;
+        f->screenHeight_ = mode.h;
+    }
+    f->OpenAudio();
+    return f;
+}
+
+void SdlFrontend::OpenAudio() {
+    auto open = [] {
+        return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+               Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
+    };
+    audio_ = open();
+    if (!audio_) {
+        // No audio device: go on silently through SDL's dummy driver.
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        audio_ = open();
+    }
+    if (!audio_)
+        return;
+    Mix_AllocateChannels(1);
+    // The default alert: a short two-tone chime, made here so that it never fails to load.
+    const int rate = 44100, samples = rate / 5;
+    auto* buffer = static_cast<int16_t*>(SDL_malloc(size_t(samples) * 4));
+    for (int i = 0; i < samples; ++i) {
+        double t = double(i) / rate, hz = i < samples / 2 ? 880.0 : 660.0;
+        double env = 1.0 - double(i) / samples;
+        auto v = int16_t(6000 * env * std::sin(2 * M_PI * hz * t));
+        buffer[2 * i] = buffer[2 * i + 1] = v;
+    }
+    alert_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(buffer), Uint32(samples * 4));
+}
+
+SdlFrontend::~SdlFrontend() {
+    for (auto& [form, w] : windows_) DestroyWindow(w);
+    if (audio_) {
+        Mix_HaltChannel(-1);
+        if (playing_)
+            Mix_FreeChunk(playing_);
+        Mix_CloseAudio();
+    }
+    SDL_Quit();
+}
+
+void SdlFrontend::DestroyWindow(Window& w) {
+    if (w.texture)
+        SDL_DestroyTexture(w.texture);
+    if (w.renderer)
+        SDL_DestroyRenderer(w.renderer);
+    if (w.window)
+        SDL_DestroyWindow(w.window);
+    w = Window{};
+}
+
+SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
+    Window& w = windows_[form];
+    if (w.window)
+        return w;
+    Uint32 flags = SDL_WINDOW_SHOWN;
+    if (form->border() == BorderStyle::kNone)
+        flags |= SDL_WINDOW_BORDERLESS;
+    w.window = SDL_CreateWindow(form->CaptionText().c_str(), form->ClientLeft(), form->ClientTop(),
+                                form->ClientWidth(), form->ClientHeight(), flags);
+    if (!w.window)
+        return w;
+    w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!w.renderer)
+        w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
+    if (w.renderer)
+        w.texture =
+            SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING,
+                              form->ClientWidth(), form->ClientHeight());
+    w.caption = form->CaptionText();
+    w.left = form->Left();
+    w.top = form->Top();
+    if (const Surface* icon = App::Get().WindowIcon()) {
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(icon->data()), icon->width(), icon->height(), 32,
+            icon->width() * 4, SDL_PIXELFORMAT_XRGB8888);
+        if (s) {
+            SDL_SetWindowIcon(w.window, s);
+            SDL_FreeSurface(s);
+        }
+    }
+    return w;
+}
+
+void SdlFrontend::Present(App& app) {
+    // Windows of forms that are no longer on screen go away.
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        if (!it->first->visible()) {
+            DestroyWindow(it->second);
+            it = windows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (Form* form : app.zOrder()) {
+        Window& w = WindowFor(form);
+        if (!w.window || !w.texture)
+            continue;
+        if (w.caption != form->CaptionText()) {
+            w.caption = form->CaptionText();
+            SDL_SetWindowTitle(w.window, w.caption.c_str());
+        }
+        if (w.left != form->Left() || w.top != form->Top()) {
+            w.left = form->Left();
+            w.top = form->Top();
+            SDL_SetWindowPosition(w.window, form->ClientLeft(), form->ClientTop());
+        }
+        if (w.shownVersion == form->version())
+            continue;
+        const Surface& client = form->Client();
+        SDL_UpdateTexture(w.texture, nullptr, client.data(), client.width() * 4);
+        SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+        SDL_RenderPresent(w.renderer);
+        w.shownVersion = form->version();
+    }
+    Form* top = app.ActiveForm();
+    if (top && top != focused_) {
+        focused_ = top;
+        Window& w = windows_[top];
+        if (w.window) {
+            SDL_RaiseWindow(w.window);
+            SDL_SetWindowInputFocus(w.window);
+        }
+    }
+}
+
+Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
+    for (const auto& [form, w] : windows_)
+        if (w.window && SDL_GetWindowID(w.window) == windowId)
+            return form;
+    return nullptr;
+}
+
+namespace {
+
+int GameKeyCode(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_LEFT:
+            return kKeyLeft;
+        case SDLK_RIGHT:
+            return kKeyRight;
+        case SDLK_UP:
+            return kKeyUp;
+        case SDLK_DOWN:
+            return kKeyDown;
+        case SDLK_SPACE:
+            return kKeySpace;
+        case SDLK_ESCAPE:
+            return kKeyEscape;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return kKeyCtrl;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                int code = GameKeyCode(e.key.keysym.sym);
+                if (code == 0)
+                    break;
+                out.push_back(
+                    {e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown : InputEvent::Kind::kKeyUp,
+                     nullptr, nullptr, code});
+                break;
+            }
+            case SDL_MOUSEMOTION: {
+                Form* form = FormOfWindow(e.motion.windowID);
+                if (form)
+                    out.push_back({InputEvent::Kind::kMouseMove, form,
+                                   form->ControlAt(e.motion.x, e.motion.y), 0});
+                break;
+            }
+            case SDL_MOUSEBUTTONDOWN:
+                if (e.button.button == SDL_BUTTON_LEFT) {
+                    pressForm_ = FormOfWindow(e.button.windowID);
+                    pressControl_ =
+                        pressForm_ ? pressForm_->ControlAt(e.button.x, e.button.y) : nullptr;
+                }
+                break;
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.button == SDL_BUTTON_LEFT) {
+                    Form* form = FormOfWindow(e.button.windowID);
+                    Control* control = form ? form->ControlAt(e.button.x, e.button.y) : nullptr;
+                    // A click is a press and release on the same control.
+                    if (form && form == pressForm_ && control == pressControl_ && control)
+                        out.push_back({InputEvent::Kind::kClick, form, control, 0});
+                    pressForm_ = nullptr;
+                    pressControl_ = nullptr;
+                }
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        windows_[form].shownVersion = ~0ULL;
+                }
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
+    if (dueMicros < 0) {
+        SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
+        return;
+    }
+    // Sleep until about a millisecond before the due time, then spin the rest.
+    for (;;) {
+        int64_t remaining = dueMicros - app.NowMicros();
+        if (remaining <= 0)
+            return;
+        if (remaining > 1500) {
+            if (SDL_WaitEventTimeout(nullptr, int((remaining - 1000) / 1000)))
+                return;
+            continue;
+        }
+        SDL_PumpEvents();
+        if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
+            return;
+    }
+}
+
+void SdlFrontend::ShowMessage(const std::string& title, const std::string& text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+}
+
+void SdlFrontend::PlaySound(const std::string& path) {
+    if (!audio_)
+        return;
+    Mix_HaltChannel(0);
+    if (playing_) {
+        Mix_FreeChunk(playing_);
+        playing_ = nullptr;
+    }
+    playing_ = Mix_LoadWAV(path.c_str());
+    Mix_PlayChannel(0, playing_ ? playing_ : alert_, 0);
+}
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#include "platform/sound.hpp"
+
+#include "platform/app.hpp"
+
+namespace platform {
+
+void PlaySoundFile(const std::string& path) {
+    App& app = App::Get();
+    app.TraceEvent("sound", "file", app.RelativeName(path));
+    if (app.frontend().IsHeadless())
+        return;
+    app.frontend().PlaySound(path);
+}
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+// 32-bit off-screen images and the raster operations the game draws with.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// Pixels are 0x00RRGGBB; the top byte is always 0, so pure black is exactly 0.
+class Surface {
+  public:
+    Surface() = default;
+    Surface(int width, int height, uint32_t fill = 0);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+
+    uint32_t* row(int y) { return pixels_.data() + size_t(y) * size_t(width_); }
+    const uint32_t* row(int y) const { return pixels_.data() + size_t(y) * size_t(width_); }
+    uint32_t* data() { return pixels_.data(); }
+    const uint32_t* data() const { return pixels_.data(); }
+
+    uint32_t At(int x, int y) const { return row(y)[x]; }
+    void Set(int x, int y, uint32_t colour) { row(y)[x] = colour; }
+
+    void Reset(int width, int height, uint32_t fill = 0);
+    void Fill(uint32_t colour);
+    void FillRect(int x, int y, int w, int h, uint32_t colour);
+
+    bool operator==(const Surface& other) const = default;
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<uint32_t> pixels_;
+};
+
+enum class Rop : uint32_t {
+    kSrcCopy = 0x00CC0020,
+    kSrcAnd = 0x008800C6,
+    kSrcPaint = 0x00EE0086,
+};
+
+// Copies w x h pixels from (sx, sy) of src to (x, y) of dest with the raster operation.
+// Clipped like the desktop raster call: nothing outside dest is touched, and only the part
+// of the source rectangle that lies inside src is transferred.
+void BitBlt(Surface& dest, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop);
+
+// The colour at (x, y) as 0x00BBGGRR, or kInvalidColour outside the image.
+constexpr uint32_t kInvalidColour = 0xFFFFFFFF;
+uint32_t GetPixel(const Surface& surface, int x, int y);
+
+constexpr uint32_t Rgb(int r, int g, int b) {
+    return (uint32_t(r & 0xFF) << 16) | (uint32_t(g & 0xFF) << 8) | uint32_t(b & 0xFF);
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// Drawing label text into surfaces with the system's fonts.
+#pragma once
+#include <string>
+
+#include "platform/surface.hpp"
+
+namespace platform {
+
+enum class FontFace {
+    kUi,       // the plain user-interface font
+    kDisplay,  // the large stencil display font of the end screens (bold display fallback)
+};
+
+struct Font {
+    FontFace face = FontFace::kUi;
+    int points = 8;
+    bool bold = false;
+};
+
+enum class Alignment { kLeft, kRight, kCentre };
+
+// Draws `text` inside the box, wrapping at word boundaries when `wrap` is set, clipped to the
+// box. Text is blended onto what the surface already holds.
+void DrawText(Surface& surface, int x, int y, int w, int h, const std::string& text,
+              const Font& font, uint32_t colour, Alignment alignment, bool wrap);
+
+// The font file used for a face (for the about box and the closing notes of a build).
+std::string FontFile(FontFace face, bool bold);
+
+}  // namespace platform

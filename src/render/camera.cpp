@@ -1,0 +1,7 @@
+#include "render/camera.hpp"
+
+namespace game {
+
+void UpdateCamera() {}
+
+}  // namespace game
