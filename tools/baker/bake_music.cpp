@@ -1,29 +1,41 @@
-// Placeholder music: short tones, one per track, and the silent clip.
-#include <cmath>
+// The game's music: each track is a text score under resources/music/ synthesised to a WAV.
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bakers.hpp"
+#include "music_render.hpp"
+#include "music_score.hpp"
 #include "raster.hpp"
 
 namespace baker {
+namespace {
 
-void BakeMusic(const std::string&, const std::string& app) {
+constexpr int kSampleRate = 22050;
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    if (!in)
+        throw std::runtime_error("cannot read: " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+void BakeMusic(const std::string& resources, const std::string& app) {
     const std::string dir = app + "/muz/";
     EnsureDirectory(dir);
-    const int rate = 22050;
-    auto tone = [&](double hz, double seconds) {
-        std::vector<int16_t> s(size_t(rate * seconds));
-        for (size_t i = 0; i < s.size(); ++i)
-            s[i] = int16_t(3000 * std::sin(2 * M_PI * hz * double(i) / rate));
-        return s;
-    };
-    SaveWav(tone(220, 2), 1, rate, dir + "menu.wav");
-    SaveWav(tone(262, 2), 1, rate, dir + "level1.wav");
-    SaveWav(tone(294, 2), 1, rate, dir + "level2.wav");
-    SaveWav(tone(330, 2), 1, rate, dir + "win.wav");
-    SaveWav(tone(196, 1), 1, rate, dir + "game_over.wav");
-    SaveWav(std::vector<int16_t>(size_t(rate / 4), 0), 1, rate, dir + "silence.wav");
+    for (const char* track : {"menu", "level1", "level2", "win", "game_over"}) {
+        const std::string source = resources + "/music/" + track + ".score";
+        const music::Score score = music::ParseScore(ReadText(source), source);
+        SaveWav(music::RenderScore(score, kSampleRate), 1, kSampleRate, dir + track + ".wav");
+    }
+    // Playing this stops whatever music is on, so it must be pure digital silence.
+    SaveWav(std::vector<int16_t>(kSampleRate / 4, 0), 1, kSampleRate, dir + "silence.wav");
 }
 
 }  // namespace baker
