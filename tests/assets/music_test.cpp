@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -35,8 +34,10 @@ std::string MusicPath(const std::string& name) {
     std::ifstream in(MusicPath(name), std::ios::binary);
     if (!in)
         return ::testing::AssertionFailure() << "cannot open " << MusicPath(name);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)),
-                                 std::istreambuf_iterator<char>());
+    in.seekg(0, std::ios::end);
+    std::vector<uint8_t> b(size_t(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(b.data()), std::streamsize(b.size()));
     if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) || std::memcmp(&b[8], "WAVE", 4))
         return ::testing::AssertionFailure() << name << ": not RIFF/WAVE";
     if (Le(b, 4, 4) != b.size() - 8)
@@ -59,8 +60,9 @@ std::string MusicPath(const std::string& name) {
             wav.bits = int(Le(b, at + 22, 2));
             haveFormat = true;
         } else if (id == "data") {
-            for (size_t i = 0; i + 1 < size; i += 2)
-                wav.samples.push_back(int16_t(Le(b, at + 8 + i, 2)));
+            wav.samples.resize(size / 2);
+            for (size_t i = 0; i < wav.samples.size(); ++i)
+                wav.samples[i] = int16_t(b[at + 8 + 2 * i] | (b[at + 9 + 2 * i] << 8));
             haveData = true;
         }
         at += 8 + size + (size & 1);
@@ -182,6 +184,69 @@ TEST(MusicFiles, TracksStartAndEndWithoutAClick) {
         EXPECT_LT(std::abs(int(s.back())), 300);
         const size_t last50ms = size_t(0.05 * wav.sampleRate * wav.channels);
         EXPECT_LT(Rms(s, s.size() - last50ms, s.size()), 0.05 * Rms(s, 0, s.size()));
+    }
+}
+
+// Energy of each pitch class (0 = C) over `seconds` ending `before` seconds from the end: Hann
+// windowed half-second frames probed at every semitone from C3 to B6.
+std::vector<double> PitchClassEnergy(const Wav& wav, double seconds, double before) {
+    std::vector<double> mono;
+    for (size_t i = 0; i + size_t(wav.channels) <= wav.samples.size(); i += size_t(wav.channels))
+        mono.push_back(wav.samples[i] / 32768.0);
+    const size_t frame = size_t(wav.sampleRate / 2);
+    const size_t end = mono.size() - size_t(before * wav.sampleRate);
+    const size_t start = end - size_t(seconds * wav.sampleRate);
+    std::vector<double> energy(12, 0.0);
+    std::vector<double> windowed(frame);
+    for (size_t at = start; at + frame <= end; at += frame / 2) {
+        for (size_t i = 0; i < frame; ++i)
+            windowed[i] =
+                mono[at + i] * (0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(frame)));
+        for (int midi = 48; midi < 96; ++midi) {  // Goertzel: one bin's power per pass
+            const double f = 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+            const double coeff = 2 * std::cos(2 * M_PI * f / wav.sampleRate);
+            double s1 = 0, s2 = 0;
+            for (double x : windowed) {
+                const double s0 = x + coeff * s1 - s2;
+                s2 = s1;
+                s1 = s0;
+            }
+            energy[size_t(midi % 12)] += s1 * s1 + s2 * s2 - coeff * s1 * s2;
+        }
+    }
+    return energy;
+}
+
+// Each track closes on its home chord, which is what makes a track that plays only once sound
+// finished; a tuning or transposition slip moves that energy elsewhere.
+TEST(MusicFiles, TracksEndOnTheirHomeChord) {
+    struct Ending {
+        const char* file;
+        int root, third, fifth;  // pitch classes, C = 0
+        double seconds, before;  // the stretch analysed, counted back from the end
+    };
+    const Ending endings[] = {
+        {"menu.wav", 7, 11, 2, 3, 3},        // G major
+        {"level1.wav", 2, 5, 9, 3, 3.5},     // D minor
+        {"level2.wav", 4, 7, 11, 3, 4},      // E minor
+        {"win.wav", 2, 6, 9, 2, 3},          // D major
+        {"game_over.wav", 9, 0, 4, 1, 1.2},  // A minor
+    };
+    for (const Ending& e : endings) {
+        SCOPED_TRACE(e.file);
+        Wav wav;
+        ASSERT_TRUE(ReadWav(e.file, wav));
+        const std::vector<double> energy = PitchClassEnergy(wav, e.seconds, e.before);
+        double total = 0;
+        for (double v : energy) total += v;
+        const double chord =
+            energy[size_t(e.root)] + energy[size_t(e.third)] + energy[size_t(e.fifth)];
+        EXPECT_GT(chord, 0.7 * total) << "home chord share " << chord / total;
+        for (int pc = 0; pc < 12; ++pc) {
+            if (pc != e.root && pc != e.third && pc != e.fifth) {
+                EXPECT_LT(energy[size_t(pc)], energy[size_t(e.root)]) << "pitch class " << pc;
+            }
+        }
     }
 }
 
