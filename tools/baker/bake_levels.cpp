@@ -1,38 +1,44 @@
-// Placeholder levels: flat ground under every start position, a pit, and room past the end.
+// Bakes the two levels from their descriptions in resources/levels/: the map picture the
+// player sees and the black-and-white mask the game reads as solid ground.
+#include <stdexcept>
 #include <string>
 
 #include "bakers.hpp"
+#include "level_check.hpp"
+#include "level_layout.hpp"
+#include "level_paint.hpp"
+#include "level_terrain.hpp"
 #include "raster.hpp"
 
 namespace baker {
 namespace {
 
-void Ground(Image& map, Image& mask, int x, int w, int top) {
-    map.FillRect(x, top, w, map.height - top, 0x5A4630);
-    mask.FillRect(x, top, w, mask.height - top, 0);
+void BakeLevel(const std::string& description, const std::string& mapsDir) {
+    const LevelLayout level = LoadLevelLayout(description);
+    const SolidMap solid = BuildSolidMap(level);
+    std::string report;
+    for (const std::string& problem : CheckLevel(level, solid)) report += "\n  " + problem;
+    if (!report.empty())
+        throw std::runtime_error(description + " is not playable:" + report);
+
+    Image map;
+    if (level.theme == "swamp")
+        map = PaintSwamp(level, solid);
+    else if (level.theme == "caves")
+        map = PaintCaves(level, solid);
+    else
+        throw std::runtime_error(description + ": unknown theme '" + level.theme + "'");
+    SaveBmp8(map, mapsDir + level.name + ".MAP");
+    SaveBmp8(MaskImage(solid), mapsDir + level.name + ".MSK");
 }
 
 }  // namespace
 
-void BakeLevels(const std::string&, const std::string& app) {
+void BakeLevels(const std::string& resources, const std::string& app) {
     const std::string dir = app + "/maps/";
     EnsureDirectory(dir);
-    {
-        Image map(10400, 600, 0x6A8CA8), mask(10400, 600, 0xFFFFFF);
-        Ground(map, mask, 0, 3000, 454);
-        Ground(map, mask, 3100, 7300, 454);
-        SaveBmp8(map, dir + "level1.MAP");
-        SaveBmp8(mask, dir + "level1.MSK");
-    }
-    {
-        Image map(12400, 600, 0x202028), mask(12400, 600, 0xFFFFFF);
-        Ground(map, mask, 0, 4300, 404);
-        Ground(map, mask, 4300, 200, 234);
-        Ground(map, mask, 4500, 5600, 404);
-        Ground(map, mask, 10100, 2300, 389);
-        SaveBmp8(map, dir + "level2.MAP");
-        SaveBmp8(mask, dir + "level2.MSK");
-    }
+    BakeLevel(resources + "/levels/level1.txt", dir);
+    BakeLevel(resources + "/levels/level2.txt", dir);
 }
 
 }  // namespace baker
