@@ -20,13 +20,23 @@ int CeilingRow(int x, int seed) {
 }
 
 // Far cave wall: rock with faint vertical flow-stone, darker into the depths.
-float BackdropLevel(int x, int y, int seed) {
+struct WallShapes {
+    float moundTop, curtain;
+};
+
+WallShapes WallShapesAt(int x, int seed) {
+    float fx = float(x);
+    return {250 + 150 * Fbm(fx / 340, 9.5f, seed + 103, 3),
+            90 + 110 * Fbm(fx / 150, 3.5f, seed + 105, 3)};
+}
+
+float BackdropLevel(int x, int y, const WallShapes& shapes, int seed) {
     float fx = float(x), fy = float(y);
     float rock = Fbm(fx / 70, fy / 55, seed + 101, 4);
     float flow = ValueNoise(fx / 26, fy / 260, seed + 102);
     float level = 0.3f + 0.34f * (rock - 0.5f) + 0.14f * (flow - 0.5f);
     // Nearer rock masses rising from the depths, with a lit rim along their tops.
-    float moundTop = 250 + 150 * Fbm(fx / 340, 9.5f, seed + 103, 3);
+    float moundTop = shapes.moundTop;
     if (fy > moundTop) {
         level = 0.5f + 0.22f * (Fbm(fx / 30, fy / 30, seed + 104, 3) - 0.5f);
         if (fy < moundTop + 3)
@@ -34,7 +44,7 @@ float BackdropLevel(int x, int y, int seed) {
         level -= 0.3f * Clamp01((fy - moundTop) / 200);
     }
     // Hanging curtains of rock far behind the stalactites.
-    float curtain = 90 + 110 * Fbm(fx / 150, 3.5f, seed + 105, 3);
+    float curtain = shapes.curtain;
     if (fy < curtain)
         level += 0.1f;
     level -= 0.28f * Clamp01(float(y - 420) / 180.0f);
@@ -210,9 +220,10 @@ Image PaintCaves(const LevelLayout& level, const SolidMap& solid) {
         if (d.kind == "portal" && a.size() == 1)
             cyan.AddGlow(a[0] + 65, SurfaceBelow(solid, a[0] + 60, 0) - 100, 300, 0.7f);
     }
-    for (int y = 0; y < map.height; ++y)
-        for (int x = 0; x < map.width; ++x) {
-            float base = BackdropLevel(x, y, seed);
+    for (int x = 0; x < map.width; ++x) {
+        const WallShapes shapes = WallShapesAt(x, seed);
+        for (int y = 0; y < map.height; ++y) {
+            float base = BackdropLevel(x, y, shapes, seed);
             float c = cyan.At(x, y), p = pink.At(x, y), f = fire.At(x, y);
             if (c >= p && c >= f)
                 map.at(x, y) = GlowColour(Ramp::CrystalCyan, base, c, x, y);
@@ -221,6 +232,7 @@ Image PaintCaves(const LevelLayout& level, const SolidMap& solid) {
             else
                 map.at(x, y) = GlowColour(Ramp::Fire, base, f, x, y);
         }
+    }
 
     // Ceiling rock with small stalactites scattered along it.
     for (int x = 0; x < map.width; ++x) {

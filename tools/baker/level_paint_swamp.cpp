@@ -15,10 +15,14 @@ float Clamp01(float v) {
     return std::clamp(v, 0.0f, 1.0f);
 }
 
-// Sky, two tree lines fading into mist, and the water below them.
-uint32_t Backdrop(int x, int y, int seed) {
+struct TreeLines {
+    float farTop, nearTop;
+};
+
+// The outline of both tree lines over column x: a rolling canopy with slim, ragged cypress
+// spires far away, and rounder, lower crowns nearer.
+TreeLines TreeLinesAt(int x, int seed) {
     float fx = float(x);
-    // Far tree line: rolling canopy with slim, ragged cypress spires.
     int cell = x / 46;
     float width = 10 + 12 * Hash01(cell, 5, seed);
     float dx = std::abs(float(x % 46) - 23.0f) / width;
@@ -26,14 +30,18 @@ uint32_t Backdrop(int x, int y, int seed) {
     float spire = Hash01(cell, 1, seed) > 0.3f && dx < 1
                       ? std::pow(1 - dx, 0.7f) * (40 + 70 * Hash01(cell, 2, seed)) * (1 + ragged)
                       : 0;
-    float farTop = 300 + 50 * Fbm(fx / 260, 0.5f, seed, 3) - spire;
-    // Near tree line, darker and lower.
     int cell2 = (x + 31) / 110;
     float dx2 = std::abs(float((x + 31) % 110) - 55.0f) / 55.0f;
     float spire2 =
         Hash01(cell2, 3, seed) > 0.5f ? (1 - dx2 * dx2) * (50 + 60 * Hash01(cell2, 4, seed)) : 0;
-    float nearTop = 375 + 45 * Fbm(fx / 180, 2.5f, seed + 7, 3) - spire2;
+    return {300 + 50 * Fbm(fx / 260, 0.5f, seed, 3) - spire,
+            375 + 45 * Fbm(fx / 180, 2.5f, seed + 7, 3) - spire2};
+}
 
+// Sky, two tree lines fading into mist, and the water below them.
+uint32_t Backdrop(int x, int y, const TreeLines& lines, int seed) {
+    float fx = float(x);
+    float farTop = lines.farTop, nearTop = lines.nearTop;
     if (y >= kWaterLine) {
         float depth = float(y - kWaterLine) / float(600 - kWaterLine);
         float ripple = ValueNoise(fx / 38, float(y) / 2.2f, seed + 21);
@@ -267,8 +275,10 @@ void PaintSign(Image& map, const SolidMap& solid, int px) {
 Image PaintSwamp(const LevelLayout& level, const SolidMap& solid) {
     const int seed = level.seed;
     Image map(level.width, level.height);
-    for (int y = 0; y < map.height; ++y)
-        for (int x = 0; x < map.width; ++x) map.at(x, y) = Backdrop(x, y, seed);
+    for (int x = 0; x < map.width; ++x) {
+        const TreeLines lines = TreeLinesAt(x, seed);
+        for (int y = 0; y < map.height; ++y) map.at(x, y) = Backdrop(x, y, lines, seed);
+    }
 
     for (const Decoration& d : level.decorations)
         if (d.kind == "tree" && d.args.size() == 2)
