@@ -1,0 +1,32 @@
+// The hover behaviour of the screens' picture buttons: moving over a button shows its hover
+// image, moving over the bare form puts every normal image back, in a fixed order.
+#pragma once
+#include <vector>
+
+#include "platform/control.hpp"
+#include "platform/picture_box.hpp"
+#include "platform/picture_button.hpp"
+
+namespace game {
+
+struct HoverMember {
+    platform::PictureButton& button;
+    platform::PictureBox& hover;   // holder of the hover image
+    platform::PictureBox& normal;  // holder of the normal image
+};
+
+class HoverFamily {
+  public:
+    // Members in the order their normal images are restored.
+    explicit HoverFamily(std::vector<HoverMember> members) : members_(std::move(members)) {}
+
+    // A button's MouseMove: copies its hover image into it. Other controls change nothing.
+    void ButtonMouseMove(const platform::Control& control) const;
+    // Form_MouseMove: copies every normal image back, even when already in place.
+    void FormMouseMove() const;
+
+  private:
+    std::vector<HoverMember> members_;
+};
+
+}  // namespace game
