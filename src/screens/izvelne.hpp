@@ -1,0 +1,37 @@
+// The main menu: start a game, options, about, exit; the menu music starts as it loads.
+#pragma once
+#include "platform/form.hpp"
+#include "platform/picture_box.hpp"
+#include "platform/picture_button.hpp"
+#include "screens/hover_family.hpp"
+
+namespace game {
+
+class IzvelneForm : public platform::Form {
+  public:
+    IzvelneForm();
+
+    platform::PictureButton Command1, Command2, Command4, Command3;
+    platform::PictureBox Picture1, Picture2, Picture3, Picture4, Picture5, Picture6, Picture7,
+        Picture8;
+
+    // Start: the menu closes, then the new game is set up.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+  protected:
+    void Design() override;
+    void Form_Load() override;
+    void Form_MouseMove() override { hover_.FormMouseMove(); }
+    void Control_Click(platform::Control& control) override;
+    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
+
+  private:
+    HoverFamily hover_;
+};
+
+IzvelneForm& izvelne();
+
+}  // namespace game
