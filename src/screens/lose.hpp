@@ -1,0 +1,36 @@
+// The defeat screen: opened after a fall out of the map or running out of health; back to the
+// menu or exit.
+#pragma once
+#include "platform/form.hpp"
+#include "platform/label.hpp"
+#include "platform/picture_box.hpp"
+#include "platform/picture_button.hpp"
+#include "screens/hover_family.hpp"
+
+namespace game {
+
+class LoseForm : public platform::Form {
+  public:
+    LoseForm();
+
+    platform::Label Label1;
+    platform::PictureButton Command1, Command2;
+    platform::PictureBox Picture1, Picture2, Picture3, Picture4;
+
+    void Command1_Click();
+    void Command2_Click();
+
+  protected:
+    void Design() override;
+    void Form_Load() override;
+    void Form_MouseMove() override { hover_.FormMouseMove(); }
+    void Control_Click(platform::Control& control) override;
+    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
+
+  private:
+    HoverFamily hover_;
+};
+
+LoseForm& lose();
+
+}  // namespace game
