@@ -6,13 +6,26 @@
 #include "assets/game_pictures.hpp"
 #include "core/frm_main.hpp"
 #include "platform/app.hpp"
-#include "screens/game_start.hpp"
+#include "screens/about.hpp"
+#include "screens/aik.hpp"
+#include "screens/intro.hpp"
+#include "screens/izvelne.hpp"
+#include "screens/lose.hpp"
+#include "screens/options.hpp"
+#include "screens/win.hpp"
 
 namespace game {
 
 void CreateAllForms() {
     FrmMain();
     FrmPics();
+    intro();
+    izvelne();
+    options();
+    about();
+    aik();
+    win();
+    lose();
 }
 
 std::string PrepareGame() {
@@ -23,13 +36,17 @@ std::string PrepareGame() {
     return {};
 }
 
+// A warp presses the buttons without their screens being open: the menu's start button (its
+// unload finds nothing to close), then for level 2 the between-levels next-level button. The
+// menu never loaded, so the sound option keeps its starting value, off.
 void StartProgram(int warp) {
-    if (warp >= 1)
-        StartNewGame();
+    if (warp == 0) {
+        intro().Show();
+        return;
+    }
+    izvelne().Command1_Click();
     if (warp >= 2)
-        StartLevel2();
-    if (warp == 0)
-        StartNewGame();
+        aik().Command1_Click();
 }
 
 int RunGame(const platform::RunOptions& options, int warp) {
