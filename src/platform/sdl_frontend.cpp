@@ -223,6 +223,12 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                     pressControl_ = nullptr;
                 }
                 break;
+            case SDL_QUIT:
+                // Asked to stop from outside (a signal): like closing every window.
+                for (auto& [form, w] : windows_)
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                if (windows_.empty()) App::Get().EndProcess(0);
+                break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     if (Form* form = FormOfWindow(e.window.windowID))
