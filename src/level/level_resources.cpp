@@ -1,17 +1,34 @@
 #include "level/level_resources.hpp"
 
+#include <cstdio>
+#include <filesystem>
+
+#include "assets/frm_pics.hpp"
+#include "platform/picture_file.hpp"
+
 namespace game {
 
-void LoadLevelResources(const std::string&, const std::string&) {}
-
-platform::i16 FileExists(const std::string&) {
-    return 0;
+void LoadLevelResources(const std::string& folder, const std::string& baseName) {
+    const std::string base = folder + baseName;
+    FrmPics().MapPicture.SetPicture(platform::LoadPicture(base + ".MAP"));
+    const std::string cache = base + ".DAT";
+    // A damaged or stale cache counts as missing: the grid is built afresh and rewritten.
+    if (FileExists(cache) == -1 && LoadSolidGrid(cache) == -1)
+        return;
+    FrmPics().MapMask.SetPicture(platform::LoadPicture(base + ".MSK"));
+    BuildSolidGrid();
+    SaveSolidGrid(cache);
 }
 
-void BuildSolidGrid() {}
-
-void SaveSolidGrid(const std::string&) {}
-
-void LoadSolidGrid(const std::string&) {}
+platform::i16 FileExists(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return 0;
+    std::fclose(file);
+    return -1;
+}
 
 }  // namespace game

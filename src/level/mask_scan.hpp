@@ -1,0 +1,18 @@
+// Turning a mask picture into the collision grid.
+#pragma once
+#include <vector>
+
+#include "platform/checked.hpp"
+#include "platform/surface.hpp"
+
+namespace game {
+
+// Rows scanned between two calls that let the window system process pending events.
+constexpr int kMaskRowsPerYield = 16;
+
+// Fills a gridWidth x gridHeight grid (x fastest): -1 where the mask pixel is exactly black,
+// 0 elsewhere, including every cell beyond the mask picture. `yield` runs every few rows.
+void ScanMask(const platform::Surface& mask, platform::i16 gridWidth, platform::i16 gridHeight,
+              std::vector<platform::i16>& grid, void (*yield)());
+
+}  // namespace game
