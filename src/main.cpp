@@ -17,6 +17,7 @@ const char kUsage[] =
     "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
+    "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--version") {
             std::printf("dunspelt %s\n", DUNSPELT_VERSION);
             return 0;
+        } else if (arg == "--stats") {
+            options.stats = true;
         } else if (arg == "--headless") {
             options.headless = true;
         } else if (arg == "--script") {

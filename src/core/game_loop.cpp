@@ -44,7 +44,10 @@ bool RunGameTickIfReady() {
     struct Done {
         ~Done() { tickRunning = false; }
     } done;
+    platform::App& app = platform::App::Get();
+    const int64_t start = app.NowMicros();
     GameTick();
+    app.stats().Record(start, app.NowMicros());
     ++ticksRun;
     WriteTickTrace(ticksRun);
     return FrmMain().loaded();

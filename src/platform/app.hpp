@@ -10,6 +10,7 @@
 #include "platform/frontend.hpp"
 #include "platform/input_event.hpp"
 #include "platform/surface.hpp"
+#include "platform/tick_stats.hpp"
 #include "platform/trace.hpp"
 
 namespace platform {
@@ -73,6 +74,7 @@ class App {
     [[noreturn]] void EndProcess(int status = 0);
 
     Tracer& tracer() { return tracer_; }
+    TickStats& stats() { return stats_; }
     void TraceEvent(std::string_view event, std::string_view key = {}, std::string_view value = {});
 
     void Deliver(const InputEvent& event);
@@ -89,6 +91,7 @@ class App {
     std::vector<Timer*> timers_;
     std::vector<InputEvent> pending_;
     Tracer tracer_;
+    TickStats stats_;
     std::shared_ptr<Surface> icon_;
 };
 

@@ -22,8 +22,13 @@ std::string Label::Caption() const {
 void Label::Draw(Surface& client) const {
     if (!style_.transparent)
         client.FillRect(left(), top(), width_, height_, style_.backColour);
-    DrawText(client, left(), top(), width_, height_, caption_, style_.font, style_.foreColour,
-             style_.alignment, style_.wrap);
+    if (!renderedValid_ || renderedCaption_ != caption_) {
+        rendered_ = RenderText(caption_, style_.font, style_.foreColour, style_.alignment,
+                               style_.wrap, width_);
+        renderedCaption_ = caption_;
+        renderedValid_ = true;
+    }
+    BlendText(client, left(), top(), width_, height_, rendered_, style_.alignment);
 }
 
 }  // namespace platform

@@ -32,6 +32,10 @@ class Label : public Control {
   private:
     LabelStyle style_;
     std::string caption_;
+    // The caption rendered for the last draw; rendering text is the slow part of a redraw.
+    mutable RenderedText rendered_;
+    mutable std::string renderedCaption_;
+    mutable bool renderedValid_ = false;
 };
 
 }  // namespace platform

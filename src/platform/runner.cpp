@@ -36,7 +36,9 @@ void RunWindowed(App& app) {
     for (;;) {
         app.DoEvents();
         EndIfNoFormLoaded(app);
+        const int64_t before = app.NowMicros();
         app.frontend().Present(app);
+        app.stats().RecordPresent(app.NowMicros() - before);
         app.frontend().WaitUntil(app, app.NextTimerDue());
     }
 }
@@ -171,6 +173,8 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     }
     app.TraceEvent("end");
     app.tracer().Flush();
+    if (options.stats)
+        std::cerr << "dunspelt: " << app.stats().Summary() << "\n";
     return status;
 }
 

@@ -12,6 +12,7 @@ struct RunOptions {
     std::string script;  // headless: the commands to run; none means stop after the start
     std::string trace;   // JSON Lines trace file
     std::string appDir;  // the application folder
+    bool stats = false;  // print pacing figures to stderr at the end
 };
 
 // Sets up the front end and the clock, runs `start` (which opens the first forms), then events

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/app.hpp"
@@ -67,10 +68,6 @@ SdlFrontend::~SdlFrontend() {
 }
 
 void SdlFrontend::DestroyWindow(Window& w) {
-    if (w.texture)
-        SDL_DestroyTexture(w.texture);
-    if (w.renderer)
-        SDL_DestroyRenderer(w.renderer);
     if (w.window)
         SDL_DestroyWindow(w.window);
     w = Window{};
@@ -87,13 +84,6 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
                                 form->ClientWidth(), form->ClientHeight(), flags);
     if (!w.window)
         return w;
-    w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
-    if (!w.renderer)
-        w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
-    if (w.renderer)
-        w.texture =
-            SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING,
-                              form->ClientWidth(), form->ClientHeight());
     w.caption = form->CaptionText();
     w.left = form->Left();
     w.top = form->Top();
@@ -109,6 +99,32 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     return w;
 }
 
+namespace {
+
+// Copies the client picture into a window surface, row by row when the formats agree.
+void CopyToWindowSurface(const Surface& client, SDL_Surface* target) {
+    if (target->format->format == SDL_PIXELFORMAT_XRGB8888 && target->w >= client.width() &&
+        target->h >= client.height()) {
+        if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
+            return;
+        for (int y = 0; y < client.height(); ++y)
+            std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * size_t(target->pitch),
+                        client.row(y), size_t(client.width()) * 4);
+        if (SDL_MUSTLOCK(target))
+            SDL_UnlockSurface(target);
+        return;
+    }
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(client.data()), client.width(), client.height(), 32,
+        client.width() * 4, SDL_PIXELFORMAT_XRGB8888);
+    if (!source)
+        return;
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+}
+
+}  // namespace
+
 void SdlFrontend::Present(App& app) {
     // Windows of forms that are no longer on screen go away.
     for (auto it = windows_.begin(); it != windows_.end();) {
@@ -121,7 +137,7 @@ void SdlFrontend::Present(App& app) {
     }
     for (Form* form : app.zOrder()) {
         Window& w = WindowFor(form);
-        if (!w.window || !w.texture)
+        if (!w.window)
             continue;
         if (w.caption != form->CaptionText()) {
             w.caption = form->CaptionText();
@@ -134,10 +150,12 @@ void SdlFrontend::Present(App& app) {
         }
         if (w.shownVersion == form->version())
             continue;
-        const Surface& client = form->Client();
-        SDL_UpdateTexture(w.texture, nullptr, client.data(), client.width() * 4);
-        SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
-        SDL_RenderPresent(w.renderer);
+        // One copy into the window's own surface and one update of the window per frame.
+        SDL_Surface* target = SDL_GetWindowSurface(w.window);
+        if (!target)
+            continue;
+        CopyToWindowSurface(form->Client(), target);
+        SDL_UpdateWindowSurface(w.window);
         w.shownVersion = form->version();
     }
     Form* top = app.ActiveForm();
@@ -227,7 +245,8 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 // Asked to stop from outside (a signal): like closing every window.
                 for (auto& [form, w] : windows_)
                     out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
-                if (windows_.empty()) App::Get().EndProcess(0);
+                if (windows_.empty())
+                    App::Get().EndProcess(0);
                 break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {

@@ -7,8 +7,6 @@
 #include "platform/frontend.hpp"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 struct Mix_Chunk;
 
 namespace platform {
@@ -33,8 +31,6 @@ class SdlFrontend : public Frontend {
   private:
     struct Window {
         SDL_Window* window = nullptr;
-        SDL_Renderer* renderer = nullptr;
-        SDL_Texture* texture = nullptr;
         uint64_t shownVersion = ~0ULL;
         std::string caption;
         int left = 0, top = 0;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <tuple>
@@ -46,37 +47,52 @@ std::string FontFile(FontFace face, bool bold) {
     return bold ? FirstExisting(kUiBold) : FirstExisting(kUiRegular);
 }
 
-void DrawText(Surface& surface, int x, int y, int w, int h, const std::string& text,
-              const Font& font, uint32_t colour, Alignment alignment, bool wrap) {
-    if (text.empty() || w <= 0 || h <= 0)
-        return;
+RenderedText RenderText(const std::string& text, const Font& font, uint32_t colour,
+                        Alignment alignment, bool wrap, int wrapWidth) {
+    RenderedText out;
+    if (text.empty())
+        return out;
     TTF_Font* f = OpenFont(font);
     if (!f)
-        return;
+        return out;
     SDL_Color c{uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour), 255};
     TTF_SetFontWrappedAlign(f, alignment == Alignment::kCentre  ? TTF_WRAPPED_ALIGN_CENTER
                                : alignment == Alignment::kRight ? TTF_WRAPPED_ALIGN_RIGHT
                                                                 : TTF_WRAPPED_ALIGN_LEFT);
-    SDL_Surface* rendered = wrap ? TTF_RenderUTF8_Blended_Wrapped(f, text.c_str(), c, uint32_t(w))
-                                 : TTF_RenderUTF8_Blended(f, text.c_str(), c);
+    SDL_Surface* rendered =
+        wrap ? TTF_RenderUTF8_Blended_Wrapped(f, text.c_str(), c, uint32_t(std::max(1, wrapWidth)))
+             : TTF_RenderUTF8_Blended(f, text.c_str(), c);
     if (!rendered)
-        return;
+        return out;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
     if (!argb)
-        return;
+        return out;
+    out.width = argb->w;
+    out.height = argb->h;
+    out.argb.resize(size_t(argb->w) * size_t(argb->h));
+    for (int y = 0; y < argb->h; ++y) {
+        const auto* src = reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(argb->pixels) +
+                                                            y * argb->pitch);
+        std::copy(src, src + argb->w, out.argb.begin() + long(y) * argb->w);
+    }
+    SDL_FreeSurface(argb);
+    return out;
+}
+
+void BlendText(Surface& surface, int x, int y, int w, int h, const RenderedText& text,
+               Alignment alignment) {
     int ox = x;
     if (alignment == Alignment::kCentre)
-        ox = x + (w - argb->w) / 2;
+        ox = x + (w - text.width) / 2;
     if (alignment == Alignment::kRight)
-        ox = x + w - argb->w;
-    for (int ty = 0; ty < argb->h && ty < h; ++ty) {
+        ox = x + w - text.width;
+    for (int ty = 0; ty < text.height && ty < h; ++ty) {
         int sy = y + ty;
         if (sy < 0 || sy >= surface.height())
             continue;
-        const auto* src = reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(argb->pixels) +
-                                                            ty * argb->pitch);
-        for (int tx = 0; tx < argb->w; ++tx) {
+        const uint32_t* src = text.argb.data() + size_t(ty) * size_t(text.width);
+        for (int tx = 0; tx < text.width; ++tx) {
             int sx = ox + tx;
             if (sx < x || sx >= x + w || sx < 0 || sx >= surface.width())
                 continue;
@@ -91,7 +107,13 @@ void DrawText(Surface& surface, int x, int y, int w, int h, const std::string& t
             surface.Set(sx, sy, mix(16) | mix(8) | mix(0));
         }
     }
-    SDL_FreeSurface(argb);
+}
+
+void DrawText(Surface& surface, int x, int y, int w, int h, const std::string& text,
+              const Font& font, uint32_t colour, Alignment alignment, bool wrap) {
+    if (w <= 0 || h <= 0)
+        return;
+    BlendText(surface, x, y, w, h, RenderText(text, font, colour, alignment, wrap, w), alignment);
 }
 
 }  // namespace platform

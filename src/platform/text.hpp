@@ -1,6 +1,7 @@
 // Drawing label text into surfaces with the system's fonts.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/surface.hpp"
 
@@ -18,6 +19,18 @@ struct Font {
 };
 
 enum class Alignment { kLeft, kRight, kCentre };
+
+// Text rendered once, with its coverage in the top byte of each pixel, to be blended later.
+struct RenderedText {
+    int width = 0, height = 0;
+    std::vector<uint32_t> argb;
+};
+
+RenderedText RenderText(const std::string& text, const Font& font, uint32_t colour,
+                        Alignment alignment, bool wrap, int wrapWidth);
+// Blends rendered text into the box (aligned horizontally, clipped to the box).
+void BlendText(Surface& surface, int x, int y, int w, int h, const RenderedText& text,
+               Alignment alignment);
 
 // Draws `text` inside the box, wrapping at word boundaries when `wrap` is set, clipped to the
 // box. Text is blended onto what the surface already holds.

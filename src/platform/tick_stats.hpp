@@ -1,0 +1,28 @@
+// Pacing figures of a run: how often ticks ran, how long they took, what they cost in CPU.
+#pragma once
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class TickStats {
+  public:
+    void Record(int64_t startMicros, int64_t endMicros);
+    // "ticks N, T ticks/s, interval p50 A ms p99 B ms, work p50 C ms p99 D ms, cpu E s per s"
+    std::string Summary() const;
+    // Time spent putting frames on screen (windowed only).
+    void RecordPresent(int64_t micros) {
+        if (micros > 0)
+            present_.push_back(micros);
+    }
+    size_t count() const { return starts_.size(); }
+
+  private:
+    std::vector<int64_t> starts_, work_, present_;
+    std::clock_t cpuAtFirst_ = 0;
+    int64_t lastEnd_ = 0;
+};
+
+}  // namespace platform
