@@ -102,16 +102,24 @@ void App::DoEvents() {
     if (frontend_)
         frontend_->Poll(*this, pending_);
     // Deliver what is pending now; input arriving while a handler runs waits for the next call.
-    std::vector<InputEvent> batch;
+    // A close box pressed while a timer handler runs is acted on once the handler has
+    // finished, so that a tick never loses its window half-way.
+    std::vector<InputEvent> batch, deferred;
     batch.swap(pending_);
     for (size_t i = 0; i < batch.size(); ++i) {
+        if (timersRunning_ > 0 && batch[i].kind == InputEvent::Kind::kClose) {
+            deferred.push_back(batch[i]);
+            continue;
+        }
         try {
             Deliver(batch[i]);
         } catch (...) {
             pending_.insert(pending_.begin(), batch.begin() + long(i) + 1, batch.end());
+            pending_.insert(pending_.begin(), deferred.begin(), deferred.end());
             throw;
         }
     }
+    pending_.insert(pending_.begin(), deferred.begin(), deferred.end());
     FireDueTimers();
 }
 
@@ -124,9 +132,16 @@ void App::FireDueTimers() {
             due.push_back(t);
     std::stable_sort(due.begin(), due.end(),
                      [](Timer* a, Timer* b) { return a->dueMicros() < b->dueMicros(); });
-    for (Timer* t : due)
-        if (t->IsDue(NowMicros()))
-            t->Fire(NowMicros());
+    for (Timer* t : due) {
+        if (!t->IsDue(NowMicros()))
+            continue;
+        ++timersRunning_;
+        struct Done {
+            int& depth;
+            ~Done() { --depth; }
+        } done{timersRunning_};
+        t->Fire(NowMicros());
+    }
 }
 
 int64_t App::NextTimerDue() const {

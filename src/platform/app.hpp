@@ -90,6 +90,7 @@ class App {
     std::vector<Form*> zOrder_;
     std::vector<Timer*> timers_;
     std::vector<InputEvent> pending_;
+    int timersRunning_ = 0;
     Tracer tracer_;
     TickStats stats_;
     std::shared_ptr<Surface> icon_;

@@ -1,5 +1,6 @@
 #include "platform/form.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/app.hpp"
@@ -131,19 +132,50 @@ void Form::CentreOnScreen() {
     Move(int(std::nearbyint(left / kTwips)), int(std::nearbyint(top / kTwips)));
 }
 
+void Form::InvalidateControl(const Control* control) {
+    ++version_;
+    if (dirty_)
+        return;
+    for (const Control* other : controls_) {
+        if (other == control || !other->IsVisual())
+            continue;
+        bool apart = other->left() >= control->left() + control->width() ||
+                     control->left() >= other->left() + other->width() ||
+                     other->top() >= control->top() + control->height() ||
+                     control->top() >= other->top() + other->height();
+        if (!apart) {
+            dirty_ = true;
+            return;
+        }
+    }
+    if (std::find(dirtyControls_.begin(), dirtyControls_.end(), control) == dirtyControls_.end())
+        dirtyControls_.push_back(control);
+}
+
 const Surface& Form::Client() {
-    if (!dirty_ && client_.width() == clientWidth_)
-        return client_;
-    if (client_.width() != clientWidth_ || client_.height() != clientHeight_)
+    if (client_.width() != clientWidth_ || client_.height() != clientHeight_) {
         client_.Reset(clientWidth_, clientHeight_);
-    client_.Fill(backColour_);
-    if (background_)
-        BitBlt(client_, 0, 0, background_->width(), background_->height(), *background_, 0, 0,
-               Rop::kSrcCopy);
-    for (const Control* c : controls_)
-        if (c->IsVisual())
+        dirty_ = true;
+    }
+    if (dirty_) {
+        client_.Fill(backColour_);
+        if (background_)
+            BitBlt(client_, 0, 0, background_->width(), background_->height(), *background_, 0, 0,
+                   Rop::kSrcCopy);
+        for (const Control* c : controls_)
+            if (c->IsVisual())
+                c->Draw(client_);
+    } else {
+        for (const Control* c : dirtyControls_) {
+            client_.FillRect(c->left(), c->top(), c->width(), c->height(), backColour_);
+            if (background_)
+                BitBlt(client_, c->left(), c->top(), c->width(), c->height(), *background_,
+                       c->left(), c->top(), Rop::kSrcCopy);
             c->Draw(client_);
+        }
+    }
     dirty_ = false;
+    dirtyControls_.clear();
     return client_;
 }
 

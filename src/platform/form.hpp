@@ -65,6 +65,9 @@ class Form {
         dirty_ = true;
         ++version_;
     }
+    // Only this control changed: the next composition redraws just its rectangle when no
+    // other control overlaps it.
+    void InvalidateControl(const Control* control);
     uint64_t version() const { return version_; }
 
     const std::vector<Control*>& controls() const { return controls_; }
@@ -101,6 +104,7 @@ class Form {
     int left_ = 0, top_ = 0;
     bool loaded_ = false, loading_ = false, unloading_ = false, visible_ = false;
     bool dirty_ = true;
+    std::vector<const Control*> dirtyControls_;
     uint64_t version_ = 0;
     Surface client_;
     std::vector<Control*> controls_;

@@ -1,5 +1,7 @@
 #include "platform/picture_box.hpp"
 
+#include <algorithm>
+
 namespace platform {
 
 PictureBox::PictureBox(Form& owner, std::string name, int left, int top, int width, int height,
@@ -67,21 +69,26 @@ float PictureBox::Height() const {
 
 void PictureBox::Draw(Surface& client) const {
     const int b = Border();
+    const int x = left(), y = top(), w = width_, h = height_;
     if (b > 0) {
         // Sunken frame: dark on the top and left, light on the bottom and right.
-        client.FillRect(left(), top(), width_, height_, Rgb(255, 255, 255));
-        client.FillRect(left(), top(), width_ - 1, height_ - 1, Rgb(128, 128, 128));
-        client.FillRect(left() + 1, top() + 1, width_ - 2, height_ - 2, Rgb(212, 208, 200));
-        client.FillRect(left() + 1, top() + 1, width_ - 3, height_ - 3, Rgb(64, 64, 64));
+        client.FillRect(x, y, w, 1, Rgb(128, 128, 128));
+        client.FillRect(x, y, 1, h, Rgb(128, 128, 128));
+        client.FillRect(x + 1, y + 1, w - 2, 1, Rgb(64, 64, 64));
+        client.FillRect(x + 1, y + 1, 1, h - 2, Rgb(64, 64, 64));
+        client.FillRect(x, y + h - 1, w, 1, Rgb(255, 255, 255));
+        client.FillRect(x + w - 1, y, 1, h, Rgb(255, 255, 255));
+        client.FillRect(x + 1, y + h - 2, w - 2, 1, Rgb(212, 208, 200));
+        client.FillRect(x + w - 2, y + 1, 1, h - 2, Rgb(212, 208, 200));
     }
-    const int innerW = width_ - 2 * b, innerH = height_ - 2 * b;
-    client.FillRect(left() + b, top() + b, innerW, innerH, Rgb(212, 208, 200));
+    const int innerW = w - 2 * b, innerH = h - 2 * b;
     const Surface* content = style_.persistentImage ? &image_ : picture_.get();
-    if (content) {
-        // Clip to the inner area: the blit clips to the client only.
-        int w = std::min(innerW, content->width()), h = std::min(innerH, content->height());
-        BitBlt(client, left() + b, top() + b, w, h, *content, 0, 0, Rop::kSrcCopy);
-    }
+    const int cw = content ? std::min(innerW, content->width()) : 0;
+    const int ch = content ? std::min(innerH, content->height()) : 0;
+    if (cw < innerW || ch < innerH)
+        client.FillRect(x + b, y + b, innerW, innerH, Rgb(212, 208, 200));
+    if (content)
+        BitBlt(client, x + b, y + b, cw, ch, *content, 0, 0, Rop::kSrcCopy);
 }
 
 void PictureBox::Release() {
