@@ -25,3 +25,31 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Hardening: the whole test suite under ASan and UBSan, the long soak run, and the fuzzers.
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+SOAK_TICKS ?= 1000000
+
+.PHONY: test-sanitize soak fuzz
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DDUNSPELT_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j2
+
+soak: configure
+	@cmake --build $(BUILD) --target dunspelt dunspelt-soak
+	$(BUILD)/dunspelt-soak --ticks $(SOAK_TICKS)
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DDUNSPELT_FUZZ=ON -DDUNSPELT_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzz_grid_cache fuzz_script fuzz_seeds
+	@mkdir -p $(FUZZ_BUILD)/found_dat $(FUZZ_BUILD)/found_script
+	$(FUZZ_BUILD)/fuzz_grid_cache -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		$(FUZZ_BUILD)/found_dat $(FUZZ_BUILD)/corpus_dat
+	$(FUZZ_BUILD)/fuzz_script -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-dict=fuzz/script.dict $(FUZZ_BUILD)/found_script fuzz/corpus_script
