@@ -21,7 +21,7 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
 bench: build
-	$(BUILD)/dunspelt_bench
+	$(BUILD)/dunspelt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD)

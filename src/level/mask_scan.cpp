@@ -13,7 +13,9 @@ void ScanMask(const platform::Surface& mask, platform::i16 gridWidth, platform::
               std::vector<platform::i16>& grid, void (*yield)()) {
     const size_t width = size_t(std::max<int>(gridWidth, 0));
     const size_t height = size_t(std::max<int>(gridHeight, 0));
-    grid.assign(width * height, 0);
+    // Every cell is written exactly once below, so a grid of the right size is reused as is.
+    if (grid.size() != width * height)
+        grid.assign(width * height, 0);
     // Cells beyond the picture stay free, as a pixel read outside an image is never black.
     const int scanWidth = std::min<int>(int(width), mask.width());
     const int scanHeight = std::min<int>(int(height), mask.height());
@@ -22,10 +24,11 @@ void ScanMask(const platform::Surface& mask, platform::i16 gridWidth, platform::
             yield();
         const uint32_t* pixel = mask.row(y);
         platform::i16* cell = grid.data() + size_t(y) * width;
-        for (int x = 0; x < scanWidth; ++x)
-            if (pixel[x] == 0)  // only exactly (0,0,0) is solid
-                cell[x] = -1;
+        // Only exactly (0,0,0) is solid; written without a branch so the loop vectorises.
+        for (int x = 0; x < scanWidth; ++x) cell[x] = platform::i16(-platform::i16(pixel[x] == 0));
+        std::fill(cell + scanWidth, cell + width, platform::i16(0));
     }
+    std::fill(grid.begin() + long(size_t(scanHeight) * width), grid.end(), platform::i16(0));
 }
 
 void BuildSolidGrid() {
