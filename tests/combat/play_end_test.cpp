@@ -126,3 +126,21 @@ TEST(PlayEnd, WalkJumpShootAnEnemyDeadThenFallIntoAPit) {
     EXPECT_GT(r.LastTick().Actor(1, "X"), 1000 - kPlayerWidth);
     EXPECT_GT(r.LastTick().Actor(1, "Y"), 480);
 }
+
+TEST(PlayEnd, TheSwampCanBeWalkedJumpedAndShotThroughUntilItsFirstPit) {
+    TempApp app;
+    app.UseBakedLevels();
+    RunResult r = RunHeadless(app,
+                              "wait 300\nkeydown Right\nwait 300\nkeydown Space\nwait 20\n"
+                              "keyup Space\nwait 300\nkeyup Right\nwait 600\n"
+                              "keydown Ctrl\nwait 10\nkeyup Ctrl\nwait 1500\n"
+                              "keydown Right\nwait 4000\n",
+                              {"--warp", "1"});
+    ASSERT_EQ(r.status, 0) << r.errors;
+    bool killed = false;
+    for (const TraceLine& t : r.Ticks())
+        killed = killed || (t.Str("score") == "50" && t.Actor(2, "X") == -100);
+    EXPECT_TRUE(killed);
+    EXPECT_TRUE(r.HasEvent("show lose"));
+    EXPECT_GT(r.LastTick().Actor(1, "Y"), 480);
+}
