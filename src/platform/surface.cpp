@@ -15,6 +15,12 @@ void Surface::Reset(int width, int height, uint32_t fill) {
     pixels_.assign(size_t(width_) * size_t(height_), fill);
 }
 
+void Surface::ResetForWriting(int width, int height) {
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    pixels_.resize(size_t(width_) * size_t(height_));
+}
+
 void Surface::Fill(uint32_t colour) {
     std::fill(pixels_.begin(), pixels_.end(), colour);
 }

@@ -2,9 +2,31 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace platform {
+
+// Leaves new elements uninitialised: large pictures are written in full right after sizing.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <typename U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) {}
+    template <typename U>
+    void construct(U* p) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
 
 // Pixels are 0x00RRGGBB; the top byte is always 0, so pure black is exactly 0.
 class Surface {
@@ -25,6 +47,8 @@ class Surface {
     void Set(int x, int y, uint32_t colour) { row(y)[x] = colour; }
 
     void Reset(int width, int height, uint32_t fill = 0);
+    // Resizes without clearing: the caller writes every pixel.
+    void ResetForWriting(int width, int height);
     void Fill(uint32_t colour);
     void FillRect(int x, int y, int w, int h, uint32_t colour);
 
@@ -33,7 +57,7 @@ class Surface {
   private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<uint32_t> pixels_;
+    std::vector<uint32_t, UninitialisedAllocator<uint32_t>> pixels_;
 };
 
 enum class Rop : uint32_t {
