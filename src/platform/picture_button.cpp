@@ -44,10 +44,10 @@ void PictureButton::Draw(Surface& client) const {
                 continue;
             uint32_t c = picture_->At(sx, sy);
             if (!enabled_) {
-                // Greyed: luminance, pulled towards a dim grey.
+                // Greyed: the picture's luminance, dimmed; black stays black.
                 uint32_t l =
                     (((c >> 16) & 0xFF) * 30 + ((c >> 8) & 0xFF) * 59 + (c & 0xFF) * 11) / 100;
-                l = 40 + l * 90 / 255;
+                l = l * 150 / 255;
                 c = Rgb(int(l), int(l), int(l));
             }
             client.Set(cx, cy, c);

@@ -11,8 +11,11 @@
 namespace platform {
 namespace {
 
-const char* const kUiRegular[] = {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"};
-const char* const kUiBold[] = {"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
+// The condensed cut: the screens were laid out for a compact desktop font.
+const char* const kUiRegular[] = {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
+                                  "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"};
+const char* const kUiBold[] = {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
+                               "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
 const char* const kDisplay[] = {"/usr/share/fonts/opentype/allerta/allerta_stencil.otf",
                                 "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
 

@@ -13,10 +13,12 @@ namespace game {
 // Image holders: borderless, showing the top-left part of their picture at their own size.
 constexpr platform::PictureBoxStyle kImageHolder{};
 
-// The labels of the victory and defeat screens: the large display font, white on black.
+// The labels of the victory and defeat screens: the large display font, white on black, on one
+// line (the substitute font runs a few pixels wider than the labels were laid out for).
 constexpr platform::LabelStyle kEndScreenText{.font = {platform::FontFace::kDisplay, 48, false},
                                               .foreColour = 0xFFFFFF,
-                                              .backColour = 0x000000};
+                                              .backColour = 0x000000,
+                                              .wrap = false};
 
 // Plays a file of the application folder, named like "\muz\menu.wav".
 void PlayGameSound(const std::string& relativeName);

@@ -52,8 +52,10 @@ Image PaintMenuBackground(const ScreenSources& s) {
 }
 
 Image PaintOptionsBackground(const ScreenSources& s) {
-    Image image(464, 326, 0);  // the buttons sit on plain black below y 96
-    DrawTextCentred(image, s.font, "SOUND", 232, 28, Chiselled(s, "title", "title_bevel", 6, 1));
+    // The buttons sit on plain black below y 96, and the image holders cover the band from
+    // y 56 and both top corners, so the word stays above y 56 in the middle.
+    Image image(464, 326, 0);
+    DrawTextCentred(image, s.font, "SOUND", 232, 12, Chiselled(s, "title", "title_bevel", 5, 1));
     return image;
 }
 
