@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "platform/app.hpp"
@@ -18,6 +19,16 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         why = SDL_GetError();
         return nullptr;
     }
+    // Without a display SDL falls back to its invisible drivers: a game nobody can see. They
+    // are used only when asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && (!asked || !*asked) &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        why = "no display found";
+        SDL_Quit();
+        return nullptr;
+    }
     std::unique_ptr<SdlFrontend> f(new SdlFrontend());
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
@@ -28,7 +39,26 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     return f;
 }
 
+namespace {
+
+// Whether any sound output could exist: a sound card or a sound server's socket. Without one,
+// the audio libraries only print errors while failing, so the silent driver is used at once.
+bool MayHaveAudio() {
+    if (std::getenv("SDL_AUDIODRIVER"))
+        return true;
+    std::error_code ec;
+    if (std::filesystem::exists("/dev/snd", ec))
+        return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    return runtime && (std::filesystem::exists(std::string(runtime) + "/pulse/native", ec) ||
+                       std::filesystem::exists(std::string(runtime) + "/pipewire-0", ec));
+}
+
+}  // namespace
+
 void SdlFrontend::OpenAudio() {
+    if (!MayHaveAudio())
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
     auto open = [] {
         return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
                Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
