@@ -12,8 +12,7 @@ namespace {
 const char kUsage[] =
     "usage: dunspelt [options]\n"
     "  --headless       run without a display or audio device, on a virtual clock\n"
-    "  --script FILE    headless: the input script to play (wait, keydown, keyup, click,\n"
-    "                   move, close, screenshot)\n"
+    "  --script FILE    headless: play the input commands in FILE (wait, keys, clicks...)\n"
     "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
