@@ -142,12 +142,11 @@ std::vector<std::string> RunResult::Events() const {
         if (!l.Has("event"))
             continue;
         std::string e = l.Str("event");
-        if (l.Has("form"))
-            e += " " + l.Str("form");
-        if (l.Has("file"))
-            e += " " + l.Str("file");
+        for (const char* key : {"form", "file"})
+            if (l.Has(key))
+                e.append(" ").append(l.Str(key));
         if (l.Has("number"))
-            e += " " + std::to_string(l.Int("number"));
+            e.append(" ").append(std::to_string(l.Int("number")));
         out.push_back(e);
     }
     return out;
@@ -167,12 +166,13 @@ RunResult RunHeadless(const TempApp& app, const std::string& script,
     const fs::path errFile = app.dir() / "stderr.txt";
     std::ofstream(scriptFile) << script;
     fs::remove(traceFile);
-    std::string cmd = ShellQuote((BuiltApp() / "dunspelt").string()) + " --headless --script " +
-                      ShellQuote(scriptFile.string()) + " --trace " +
-                      ShellQuote(traceFile.string()) + " --app-dir " +
-                      ShellQuote(app.dir().string());
-    for (const std::string& a : args) cmd += " " + ShellQuote(a);
-    cmd += " 2>" + ShellQuote(errFile.string());
+    std::string cmd = ShellQuote((BuiltApp() / "dunspelt").string());
+    cmd.append(" --headless --script ").append(ShellQuote(scriptFile.string()));
+    cmd.append(" --trace ").append(ShellQuote(traceFile.string()));
+    cmd.append(" --app-dir ").append(ShellQuote(app.dir().string()));
+    for (const std::string& a : args)
+        cmd.append(" ").append(ShellQuote(a));
+    cmd.append(" 2>").append(ShellQuote(errFile.string()));
     int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
