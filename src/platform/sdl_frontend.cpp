@@ -41,6 +41,9 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
 
 namespace {
 
+// The mixer runs at the music's own rate, mono, so a track starts without being converted.
+constexpr int kMixRate = 22050;
+
 // Whether any sound output could exist: a sound card or a sound server's socket. Without one,
 // the audio libraries only print errors while failing, so the silent driver is used at once.
 bool MayHaveAudio() {
@@ -61,7 +64,7 @@ void SdlFrontend::OpenAudio() {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
     auto open = [] {
         return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-               Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
+               Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, 1, 1024) == 0;
     };
     audio_ = open();
     if (!audio_) {
@@ -75,15 +78,15 @@ void SdlFrontend::OpenAudio() {
         return;
     Mix_AllocateChannels(1);
     // The default alert: a short two-tone chime, made here so that it never fails to load.
-    const int rate = 44100, samples = rate / 5;
-    auto* buffer = static_cast<int16_t*>(SDL_malloc(size_t(samples) * 4));
+    const int rate = kMixRate, samples = rate / 5;
+    auto* buffer = static_cast<int16_t*>(SDL_malloc(size_t(samples) * 2));
     for (int i = 0; i < samples; ++i) {
         double t = double(i) / rate, hz = i < samples / 2 ? 880.0 : 660.0;
         double env = 1.0 - double(i) / samples;
         auto v = int16_t(6000 * env * std::sin(2 * M_PI * hz * t));
-        buffer[2 * i] = buffer[2 * i + 1] = v;
+        buffer[i] = v;
     }
-    alert_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(buffer), Uint32(samples * 4));
+    alert_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(buffer), Uint32(samples * 2));
 }
 
 SdlFrontend::~SdlFrontend() {
