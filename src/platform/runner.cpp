@@ -119,6 +119,8 @@ void ReportError(App& app, const RuntimeError& e) {
 int RunApplication(const RunOptions& options, const std::function<void()>& start) {
     App& app = App::Get();
     app.SetPath(options.appDir);
+    if (options.stats)
+        app.stats().Enable();
     std::vector<ScriptCommand> script;
     VirtualClock* virtualClock = nullptr;
     if (options.headless) {

@@ -17,6 +17,8 @@ double Percentile(std::vector<int64_t> v, double p) {
 }  // namespace
 
 void TickStats::Record(int64_t startMicros, int64_t endMicros) {
+    if (!enabled_)
+        return;
     if (starts_.empty())
         cpuAtFirst_ = std::clock();
     starts_.push_back(startMicros);

@@ -9,12 +9,15 @@ namespace platform {
 
 class TickStats {
   public:
+    // Figures are kept only once enabled (--stats): every tick adds to them, so a long game
+    // without the option must not pay for them in memory.
+    void Enable() { enabled_ = true; }
     void Record(int64_t startMicros, int64_t endMicros);
     // "ticks N, T ticks/s, interval p50 A ms p99 B ms, work p50 C ms p99 D ms, cpu E s per s"
     std::string Summary() const;
     // Time spent putting frames on screen (windowed only).
     void RecordPresent(int64_t micros) {
-        if (micros > 0)
+        if (enabled_ && micros > 0)
             present_.push_back(micros);
     }
     size_t count() const { return starts_.size(); }
@@ -23,6 +26,7 @@ class TickStats {
     std::vector<int64_t> starts_, work_, present_;
     std::clock_t cpuAtFirst_ = 0;
     int64_t lastEnd_ = 0;
+    bool enabled_ = false;
 };
 
 }  // namespace platform
