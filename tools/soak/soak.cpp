@@ -28,8 +28,10 @@ struct Options {
     std::string appDir = DUNSPELT_APP_DIR;
 };
 
-// Random play: key presses of every game key but Escape (which would end the run), held for a
-// random time, with the way out of an end screen back into a new game now and then.
+// Random play: presses of every game key but Escape (which would end the run), held for a
+// random time. Walking right is kept shorter than walking left, so the player stays near the
+// start of level 2 instead of running into its pits; jumps and shots go on all the time. The
+// way out of an end screen back into a new game is in the script now and then all the same.
 std::string RandomPlay(const Options& o) {
     const char* keys[] = {"Left", "Right", "Up", "Down", "Space", "Ctrl"};
     std::mt19937 rng(o.seed);
@@ -38,9 +40,9 @@ std::string RandomPlay(const Options& o) {
     // Enough virtual time for the ticks wanted, with room for the screens between games.
     const int64_t totalMs = o.ticks * 10 * 2;
     for (int64_t ms = 0; ms < totalMs;) {
-        const char* key = keys[pick(6)];
-        const int hold = 10 + pick(400);
-        s << "keydown " << key << "\nwait " << hold << "\nkeyup " << key << "\n";
+        const int k = pick(6);
+        const int hold = k == 1 ? 10 + pick(60) : 10 + pick(400);
+        s << "keydown " << keys[k] << "\nwait " << hold << "\nkeyup " << keys[k] << "\n";
         const int gap = pick(100);
         s << "wait " << gap << "\n";
         ms += hold + gap;
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
 
     std::ifstream lines(trace);
     const int64_t warmUp = o.ticks / 10, every = std::max<int64_t>(o.ticks / 200, 1);
-    int64_t ticks = 0, levelTwoTicks = 0, games = 1, errors = 0;
+    int64_t ticks = 0, levelTwoTicks = 0, games = 0, errors = 0;
     std::vector<int64_t> samples;  // resident kB after warm-up, one per `every` ticks
     int64_t atWarmUp = -1;
     for (std::string line; ticks < o.ticks && std::getline(lines, line);) {
