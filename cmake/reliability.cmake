@@ -72,7 +72,7 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dunspelt DESTINATION ${CMAKE_INST
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/dunspelt.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/dunspelt.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME org.dunspelt.Dunspelt.metainfo.xml)
 
 # The menu icon: the baked window icon turned into a 32x32 PNG.
 add_executable(dunspelt-icon-png EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/packaging/icon_png.cpp)
