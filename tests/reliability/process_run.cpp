@@ -102,7 +102,7 @@ std::string GameExecutable() {
 std::vector<std::string> ReadOnlyPrefix(const fs::path& folder) {
     if (geteuid() != 0) {
         // Folder permissions bind an ordinary user; the caller removes the write bits.
-        return {"/bin/sh", "-c", "chmod a-w \"$0\" && exec \"$@\"", folder.string()};
+        return {"/bin/sh", "-c", "chmod -R a-w \"$0\" && exec \"$@\"", folder.string()};
     }
     // Root ignores permissions: a private mount namespace with the folder bound read-only.
     const std::vector<std::string> prefix = {

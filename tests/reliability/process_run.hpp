@@ -27,7 +27,8 @@ ProcessResult RunProcessFor(const std::vector<std::string>& argv, int runMillis,
 std::string GameExecutable();
 
 // The command prefix that runs a program with `folder` mounted read-only (even for root), or
-// empty when this system cannot do that.
+// empty when this system cannot do that. For an ordinary user the folder stays read-only
+// afterwards; the caller gives the write bits back.
 std::vector<std::string> ReadOnlyPrefix(const std::filesystem::path& folder);
 
 std::vector<uint8_t> ReadAll(const std::filesystem::path& file);

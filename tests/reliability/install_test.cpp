@@ -1,0 +1,102 @@
+// The installed game: `cmake --install` lays out the application folder, the launcher and the
+// desktop entry, and the game runs from a read-only installation without writing anything.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/picture_file.hpp"
+#include "reliability/process_run.hpp"
+
+namespace fs = std::filesystem;
+using reliability::ProcessResult;
+using reliability::RunProcess;
+
+namespace {
+
+std::string Text(const fs::path& file) {
+    std::ifstream in(file);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<fs::path> FilesUnder(const fs::path& root) {
+    std::vector<fs::path> files;
+    for (const auto& e : fs::recursive_directory_iterator(root)) files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Installed : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        prefix_ = fs::temp_directory_path() / ("dunspelt-install-" + std::to_string(getpid()));
+        fs::remove_all(prefix_);
+        const fs::path build = fs::path(DUNSPELT_APP_DIR).parent_path();
+        ProcessResult r =
+            RunProcess({"/bin/sh", "-c", "exec cmake --install \"$0\" --prefix \"$1\"",
+                        build.string(), prefix_.string()});
+        ASSERT_EQ(r.status, 0) << r.out << r.errors;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(prefix_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (const auto& e : fs::recursive_directory_iterator(prefix_, ec))
+            if (e.is_directory())
+                fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(prefix_, ec);
+    }
+    fs::path prefix_;
+};
+
+}  // namespace
+
+TEST_F(Installed, LaysOutTheAppFolderLauncherMenuEntryIconAndMetainfo) {
+    const fs::path app = prefix_ / "share" / "dunspelt";
+    for (const char* file : {"dunspelt", "pics/menu.png", "pics/icon.ico", "muz/menu.wav",
+                             "muz/silence.wav", "maps/level1.MAP", "maps/level2.MSK"})
+        EXPECT_TRUE(fs::is_regular_file(app / file)) << file;
+    for (const auto& e : fs::directory_iterator(app / "maps"))
+        EXPECT_NE(e.path().extension(), ".DAT") << "a cache was installed: " << e.path();
+
+    const fs::path launcher = prefix_ / "bin" / "dunspelt";
+    ASSERT_TRUE(fs::is_regular_file(launcher));
+    EXPECT_NE(fs::status(launcher).permissions() & fs::perms::owner_exec, fs::perms::none);
+    ProcessResult version = RunProcess({launcher.string(), "--version"});
+    EXPECT_EQ(version.status, 0) << version.errors;
+    EXPECT_EQ(version.out, std::string("dunspelt ") + DUNSPELT_VERSION + "\n");
+
+    // The menu entry runs the launcher by name and shows the installed icon.
+    const std::string desktop = Text(prefix_ / "share/applications/dunspelt.desktop");
+    EXPECT_NE(desktop.find("\nExec=dunspelt\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("\nIcon=dunspelt\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("\nCategories=Game;"), std::string::npos) << desktop;
+    const auto icon =
+        platform::LoadPicture((prefix_ / "share/icons/hicolor/32x32/apps/dunspelt.png").string());
+    EXPECT_EQ(icon->width(), 32);
+    EXPECT_EQ(icon->height(), 32);
+    const std::string meta = Text(prefix_ / "share/metainfo/org.dunspelt.Dunspelt.metainfo.xml");
+    EXPECT_NE(meta.find("<launchable type=\"desktop-id\">dunspelt.desktop</launchable>"),
+              std::string::npos);
+}
+
+TEST_F(Installed, RunsFromAReadOnlyFolderWithoutWritingACache) {
+    const std::vector<fs::path> before = FilesUnder(prefix_);
+    std::vector<std::string> argv = reliability::ReadOnlyPrefix(prefix_);
+    if (argv.empty())
+        GTEST_SKIP() << "cannot make a folder read-only here (no private mounts for root)";
+    const std::string launcher = (prefix_ / "bin" / "dunspelt").string();
+    for (const char* warp : {"1", "2"}) {
+        std::vector<std::string> run = argv;
+        run.insert(run.end(), {launcher, "--headless", "--warp", warp});
+        ProcessResult r = RunProcess(run);
+        EXPECT_EQ(r.status, 0) << "level " << warp << ": " << r.errors;
+        EXPECT_EQ(r.signal, 0);
+    }
+    EXPECT_EQ(FilesUnder(prefix_), before);
+}
