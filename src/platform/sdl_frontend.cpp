@@ -95,6 +95,12 @@ SdlFrontend::~SdlFrontend() {
         Mix_HaltChannel(-1);
         if (playing_)
             Mix_FreeChunk(playing_);
+        if (alert_) {
+            // A chunk made from raw samples does not own them.
+            Uint8* samples = alert_->abuf;
+            Mix_FreeChunk(alert_);
+            SDL_free(samples);
+        }
         Mix_CloseAudio();
     }
     SDL_Quit();
