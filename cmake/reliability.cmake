@@ -8,11 +8,12 @@ set(DUNSPELT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointe
                              -fno-sanitize-recover=undefined)
 
 # The baker stays unsanitized: it only makes the assets and would slow every sanitizer build.
+# Everything that links the game library gets the sanitizer runtime with it.
 if(DUNSPELT_SANITIZE)
-    foreach(target dunspelt_game dunspelt dunspelt_tests)
+    target_link_options(dunspelt_game INTERFACE ${DUNSPELT_SANITIZER_FLAGS})
+    foreach(target dunspelt_game dunspelt dunspelt_tests dunspelt_bench)
         if(TARGET ${target})
             target_compile_options(${target} PRIVATE ${DUNSPELT_SANITIZER_FLAGS})
-            target_link_options(${target} PRIVATE ${DUNSPELT_SANITIZER_FLAGS})
         endif()
     endforeach()
 endif()
