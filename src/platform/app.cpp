@@ -66,6 +66,8 @@ bool App::AnyFormLoaded() const {
 void App::BringToFront(Form* form) {
     std::erase(zOrder_, form);
     zOrder_.push_back(form);
+    if (frontend_)
+        frontend_->Shown(*this, *form);
 }
 
 void App::RemoveFromScreen(Form* form) {

@@ -9,6 +9,7 @@
 namespace platform {
 
 class App;
+class Form;
 
 class Frontend {
   public:
@@ -18,6 +19,8 @@ class Frontend {
     virtual int ScreenHeight() const = 0;
     // Collects pending input without waiting.
     virtual void Poll(App& app, std::vector<InputEvent>& out) = 0;
+    // A form has just been shown: its window appears now, not at the next frame.
+    virtual void Shown(App& /*app*/, Form& /*form*/) {}
     // Puts what changed on the visible forms on screen.
     virtual void Present(App& app) = 0;
     // Sleeps until input arrives or the due time (micros on the app clock) is reached;

@@ -3,10 +3,12 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "platform/app.hpp"
@@ -164,6 +166,13 @@ void CopyToWindowSurface(const Surface& client, SDL_Surface* target) {
 
 }  // namespace
 
+void SdlFrontend::Shown(App& app, Form& form) {
+    // Creating a window is slow (a tenth of a second or more); doing it here keeps it out of
+    // the first ticks of a level.
+    WindowFor(&form);
+    Present(app);
+}
+
 void SdlFrontend::Present(App& app) {
     // Windows of forms that are no longer on screen go away.
     for (auto it = windows_.begin(); it != windows_.end();) {
@@ -307,14 +316,19 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
         SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
         return;
     }
-    // Sleep until about a millisecond before the due time, then spin the rest.
+    // Wait for input until about 2 ms before the due time, sleep finely until 0.2 ms before
+    // it, and spin only that last fraction.
     for (;;) {
         int64_t remaining = dueMicros - app.NowMicros();
         if (remaining <= 0)
             return;
-        if (remaining > 1500) {
-            if (SDL_WaitEventTimeout(nullptr, int((remaining - 1000) / 1000)))
+        if (remaining > 3000) {
+            if (SDL_WaitEventTimeout(nullptr, int((remaining - 2000) / 1000)))
                 return;
+            continue;
+        }
+        if (remaining > 300) {
+            std::this_thread::sleep_for(std::chrono::microseconds(remaining - 200));
             continue;
         }
         SDL_PumpEvents();

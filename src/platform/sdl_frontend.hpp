@@ -23,6 +23,7 @@ class SdlFrontend : public Frontend {
     int ScreenWidth() const override { return screenWidth_; }
     int ScreenHeight() const override { return screenHeight_; }
     void Poll(App& app, std::vector<InputEvent>& out) override;
+    void Shown(App& app, Form& form) override;
     void Present(App& app) override;
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
