@@ -17,6 +17,9 @@
 namespace platform {
 
 std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
+    // Frames go to the window system as plain pixels; an accelerated window surface would load
+    // a whole GL stack (a software one under a virtual display) to copy them.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
