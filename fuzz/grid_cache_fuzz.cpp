@@ -26,6 +26,8 @@ const std::string& CachePath() {
     static const std::string path =
         std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/dunspelt-fuzz-" +
         std::to_string(getpid()) + ".DAT";
+    static const bool removedAtExit = std::atexit([] { std::remove(CachePath().c_str()); }) == 0;
+    (void)removedAtExit;
     return path;
 }
 
