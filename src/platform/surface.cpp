@@ -1,9 +1,29 @@
 #include "platform/surface.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+#include <sys/mman.h>
 
 namespace platform {
+
+void* AllocateLarge(size_t bytes) {
+    constexpr size_t kHugePage = size_t(2) << 20;
+    const size_t rounded = (bytes + kHugePage - 1) & ~(kHugePage - 1);
+    void* p = std::aligned_alloc(kHugePage, rounded);
+    if (!p)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, rounded, MADV_HUGEPAGE);  // a hint; without huge pages nothing changes
+#endif
+    return p;
+}
+
+void FreeLarge(void* p) {
+    std::free(p);
+}
 
 Surface::Surface(int width, int height, uint32_t fill) {
     Reset(width, height, fill);

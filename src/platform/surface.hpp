@@ -8,9 +8,26 @@
 
 namespace platform {
 
+// Memory for large pictures (a level map is 25 MB or more), backed by huge pages where the
+// system has them: first touching it then costs a few faults instead of thousands.
+void* AllocateLarge(size_t bytes);
+void FreeLarge(void* p);
+constexpr size_t kLargeAllocation = size_t(4) << 20;
+
 // Leaves new elements uninitialised: large pictures are written in full right after sizing.
 template <typename T>
 struct UninitialisedAllocator : std::allocator<T> {
+    T* allocate(size_t n) {
+        if (n * sizeof(T) >= kLargeAllocation)
+            return static_cast<T*>(AllocateLarge(n * sizeof(T)));
+        return std::allocator<T>::allocate(n);
+    }
+    void deallocate(T* p, size_t n) {
+        if (n * sizeof(T) >= kLargeAllocation)
+            FreeLarge(p);
+        else
+            std::allocator<T>::deallocate(p, n);
+    }
     template <typename U>
     struct rebind {
         using other = UninitialisedAllocator<U>;
