@@ -1,5 +1,7 @@
 #include "level/grid_cache.hpp"
 
+#include "platform/surface.hpp"
+
 #include <bit>
 #include <cstdio>
 #include <filesystem>
@@ -54,7 +56,10 @@ bool ReadGridCache(const std::string& path, i16 expectedWidth, i16 expectedHeigh
         return false;
     if (int64_t(length) != GridCacheLength(width, height))
         return false;
-    std::vector<i16> cells(size_t(width) * size_t(height));
+    std::vector<i16> cells;
+    cells.reserve(size_t(width) * size_t(height));
+    platform::PreferHugePages(cells.data(), cells.capacity() * sizeof(i16));
+    cells.resize(size_t(width) * size_t(height));
     if (std::fread(cells.data(), 2, cells.size(), file.get()) != cells.size())
         return false;
     if constexpr (kCellsNeedSwap)

@@ -25,6 +25,19 @@ void FreeLarge(void* p) {
     std::free(p);
 }
 
+void PreferHugePages(void* p, size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(p) + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(kHugePage - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)p;
+    (void)bytes;
+#endif
+}
+
 Surface::Surface(int width, int height, uint32_t fill) {
     Reset(width, height, fill);
 }

@@ -13,6 +13,8 @@ namespace platform {
 void* AllocateLarge(size_t bytes);
 void FreeLarge(void* p);
 constexpr size_t kLargeAllocation = size_t(4) << 20;
+// Asks for huge pages under a buffer that was allocated but not yet touched.
+void PreferHugePages(void* p, size_t bytes);
 
 // Leaves new elements uninitialised: large pictures are written in full right after sizing.
 template <typename T>
