@@ -12,7 +12,7 @@ constexpr platform::LabelStyle kAboutText{
 }  // namespace
 
 AboutForm::AboutForm()
-    : Form("about", 545, 538, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("about", 545, 538, platform::BorderStyle::kFixedSingle),
       Label2(*this, "Label2", 40, 24, 457, 33, kAboutText),
       Label11(*this, "Label11", 40, 64, 433, 17, kAboutText),
       Label3(*this, "Label3", 40, 96, 457, 25, kAboutText),
@@ -26,8 +26,9 @@ AboutForm::AboutForm()
       Label9(*this, "Label9", 248, 360, 73, 33, kAboutText),
       Command1(*this, "Command1", 176, 424, 169, 89),
       Picture1(*this, "Picture1", 48, 440, 57, 49, kImageHolder),
-      Picture2(*this, "Picture2", 408, 440, 73, 49, kImageHolder),
-      hover_({{Command1, Picture2, Picture1}}) {}
+      Picture2(*this, "Picture2", 408, 440, 73, 49, kImageHolder) {
+    SetHoverFamily({{Command1, Picture2, Picture1}});
+}
 
 void AboutForm::Design() {
     SetCaption("About");

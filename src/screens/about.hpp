@@ -8,7 +8,7 @@
 
 namespace game {
 
-class AboutForm : public platform::Form {
+class AboutForm : public HoverScreen {
   public:
     AboutForm();
 
@@ -22,12 +22,7 @@ class AboutForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 AboutForm& about();

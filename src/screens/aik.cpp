@@ -6,14 +6,15 @@
 namespace game {
 
 AikForm::AikForm()
-    : Form("aik", 312, 213, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("aik", 312, 213, platform::BorderStyle::kFixedSingle),
       Command1(*this, "Command1", 56, 24, 209, 81),
       Command2(*this, "Command2", 56, 112, 209, 81),
       Picture1(*this, "Picture1", 8, 152, 25, 33, kImageHolder),
       Picture2(*this, "Picture2", 272, 168, 41, 17, kImageHolder),
       Picture3(*this, "Picture3", 8, 40, 17, 33, kImageHolder),
-      Picture4(*this, "Picture4", 280, 40, 25, 33, kImageHolder),
-      hover_({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}}) {}
+      Picture4(*this, "Picture4", 280, 40, 25, 33, kImageHolder) {
+    SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
+}
 
 void AikForm::Design() {
     SetCaption("LEVEL DONE !");

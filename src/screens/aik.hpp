@@ -8,7 +8,7 @@
 
 namespace game {
 
-class AikForm : public platform::Form {
+class AikForm : public HoverScreen {
   public:
     AikForm();
 
@@ -22,12 +22,7 @@ class AikForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 AikForm& aik();

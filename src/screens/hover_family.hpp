@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/control.hpp"
+#include "platform/form.hpp"
 #include "platform/picture_box.hpp"
 #include "platform/picture_button.hpp"
 
@@ -17,6 +18,7 @@ struct HoverMember {
 
 class HoverFamily {
   public:
+    HoverFamily() = default;
     // Members in the order their normal images are restored.
     explicit HoverFamily(std::vector<HoverMember> members) : members_(std::move(members)) {}
 
@@ -27,6 +29,24 @@ class HoverFamily {
 
   private:
     std::vector<HoverMember> members_;
+};
+
+// A screen whose picture buttons form one hover family: the form's mouse-move handlers are
+// the family's.
+class HoverScreen : public platform::Form {
+  public:
+    using platform::Form::Form;
+
+  protected:
+    // Called by the screen's constructor once its controls exist.
+    void SetHoverFamily(std::vector<HoverMember> members) {
+        hover_ = HoverFamily(std::move(members));
+    }
+    void Form_MouseMove() override { hover_.FormMouseMove(); }
+    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
+
+  private:
+    HoverFamily hover_;
 };
 
 }  // namespace game

@@ -11,7 +11,7 @@
 namespace game {
 
 IzvelneForm::IzvelneForm()
-    : Form("izvelne", 794, 575, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("izvelne", 794, 575, platform::BorderStyle::kFixedSingle),
       Command1(*this, "Command1", 312, 120, 169, 97),
       Command2(*this, "Command2", 312, 232, 169, 97),
       Command4(*this, "Command4", 312, 344, 169, 97),
@@ -23,11 +23,12 @@ IzvelneForm::IzvelneForm()
       Picture5(*this, "Picture5", 56, 256, 113, 81, kImageHolder),
       Picture6(*this, "Picture6", 72, 376, 97, 73, kImageHolder),
       Picture7(*this, "Picture7", 72, 480, 89, 49, kImageHolder),
-      Picture8(*this, "Picture8", 560, 472, 97, 89, kImageHolder),
-      hover_({{Command1, Picture1, Picture4},
-              {Command2, Picture2, Picture5},
-              {Command3, Picture3, Picture6},
-              {Command4, Picture8, Picture7}}) {}
+      Picture8(*this, "Picture8", 560, 472, 97, 89, kImageHolder) {
+    SetHoverFamily({{Command1, Picture1, Picture4},
+                    {Command2, Picture2, Picture5},
+                    {Command3, Picture3, Picture6},
+                    {Command4, Picture8, Picture7}});
+}
 
 void IzvelneForm::Design() {
     SetCaption("Menu");

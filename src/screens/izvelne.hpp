@@ -7,7 +7,7 @@
 
 namespace game {
 
-class IzvelneForm : public platform::Form {
+class IzvelneForm : public HoverScreen {
   public:
     IzvelneForm();
 
@@ -24,12 +24,7 @@ class IzvelneForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 IzvelneForm& izvelne();

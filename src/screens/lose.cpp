@@ -6,15 +6,16 @@
 namespace game {
 
 LoseForm::LoseForm()
-    : Form("lose", 794, 575, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("lose", 794, 575, platform::BorderStyle::kFixedSingle),
       Label1(*this, "Label1", 240, 56, 329, 105, kEndScreenText),
       Command1(*this, "Command1", 312, 184, 177, 89),
       Command2(*this, "Command2", 312, 296, 177, 89),
       Picture1(*this, "Picture1", 112, 120, 57, 57, kImageHolder),
       Picture2(*this, "Picture2", 120, 272, 97, 73, kImageHolder),
       Picture3(*this, "Picture3", 616, 144, 73, 41, kImageHolder),
-      Picture4(*this, "Picture4", 640, 312, 49, 49, kImageHolder),
-      hover_({{Command1, Picture1, Picture2}, {Command2, Picture3, Picture4}}) {}
+      Picture4(*this, "Picture4", 640, 312, 49, 49, kImageHolder) {
+    SetHoverFamily({{Command1, Picture1, Picture2}, {Command2, Picture3, Picture4}});
+}
 
 void LoseForm::Design() {
     SetCaption("GAME OVER");

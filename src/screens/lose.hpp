@@ -9,7 +9,7 @@
 
 namespace game {
 
-class LoseForm : public platform::Form {
+class LoseForm : public HoverScreen {
   public:
     LoseForm();
 
@@ -23,12 +23,7 @@ class LoseForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 LoseForm& lose();

@@ -8,7 +8,7 @@
 namespace game {
 
 OptionsForm::OptionsForm()
-    : Form("options", 464, 326, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("options", 464, 326, platform::BorderStyle::kFixedSingle),
       Command1(*this, "Command1", 56, 96, 169, 89),
       Command3(*this, "Command3", 232, 96, 169, 89),
       Command2(*this, "Command2", 144, 200, 169, 89),
@@ -17,10 +17,11 @@ OptionsForm::OptionsForm()
       Picture3(*this, "Picture3", 344, 288, 81, 33, kImageHolder),
       Picture4(*this, "Picture4", 8, 16, 81, 33, kImageHolder),
       Picture5(*this, "Picture5", 352, 8, 81, 33, kImageHolder),
-      Picture6(*this, "Picture6", 184, 56, 81, 33, kImageHolder),
-      hover_({{Command1, Picture1, Picture4},
-              {Command3, Picture2, Picture5},
-              {Command2, Picture3, Picture6}}) {}
+      Picture6(*this, "Picture6", 184, 56, 81, 33, kImageHolder) {
+    SetHoverFamily({{Command1, Picture1, Picture4},
+                    {Command3, Picture2, Picture5},
+                    {Command2, Picture3, Picture6}});
+}
 
 void OptionsForm::Design() {
     SetCaption("OPTIONS");

@@ -7,7 +7,7 @@
 
 namespace game {
 
-class OptionsForm : public platform::Form {
+class OptionsForm : public HoverScreen {
   public:
     OptionsForm();
 
@@ -21,12 +21,7 @@ class OptionsForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 OptionsForm& options();

@@ -8,7 +8,7 @@
 namespace game {
 
 WinForm::WinForm()
-    : Form("win", 794, 575, platform::BorderStyle::kFixedSingle),
+    : HoverScreen("win", 794, 575, platform::BorderStyle::kFixedSingle),
       Label1(*this, "Label1", 112, 80, 641, 129, kEndScreenText),
       Label2(*this, "Label2", 240, 352, 201, 73, kEndScreenText),
       pointi(*this, "pointi", 464, 352, 225, 81, kEndScreenText),
@@ -17,8 +17,9 @@ WinForm::WinForm()
       Picture1(*this, "Picture1", 56, 176, 73, 57, kImageHolder),
       Picture2(*this, "Picture2", 48, 264, 73, 57, kImageHolder),
       Picture3(*this, "Picture3", 672, 176, 89, 65, kImageHolder),
-      Picture4(*this, "Picture4", 672, 280, 89, 73, kImageHolder),
-      hover_({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}}) {}
+      Picture4(*this, "Picture4", 672, 280, 89, 73, kImageHolder) {
+    SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
+}
 
 void WinForm::Design() {
     SetCaption("DEMO Compleated !!!");

@@ -9,7 +9,7 @@
 
 namespace game {
 
-class WinForm : public platform::Form {
+class WinForm : public HoverScreen {
   public:
     WinForm();
 
@@ -23,12 +23,7 @@ class WinForm : public platform::Form {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Form_MouseMove() override { hover_.FormMouseMove(); }
     void Control_Click(platform::Control& control) override;
-    void Control_MouseMove(platform::Control& control) override { hover_.ButtonMouseMove(control); }
-
-  private:
-    HoverFamily hover_;
 };
 
 WinForm& win();
