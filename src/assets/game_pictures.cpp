@@ -87,8 +87,4 @@ std::string CheckGamePictures() {
     return {};
 }
 
-void ForgetGamePictures() {
-    Cache().clear();
-}
-
 }  // namespace game

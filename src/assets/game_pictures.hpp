@@ -14,7 +14,4 @@ std::shared_ptr<platform::Surface> GamePicture(const std::string& file);
 // file that is missing or damaged.
 std::string CheckGamePictures();
 
-// Drops the decoded pictures (tests that swap application folders).
-void ForgetGamePictures();
-
 }  // namespace game
