@@ -32,7 +32,7 @@ const platform::Surface& TestMask() {
 void NoYield() {}
 
 void BM_MaskScan(benchmark::State& state) {
-    std::vector<platform::i16> grid;
+    game::CellGrid grid;
     for (auto _ : state) {
         game::ScanMask(TestMask(), kW + 4, kH + 4, grid, NoYield);
         benchmark::DoNotOptimize(grid.data());
@@ -56,7 +56,7 @@ BENCHMARK(BM_FloorCountBlackPixels)->Unit(benchmark::kMillisecond);
 std::string CacheFile() {
     static std::string path = [] {
         std::string p = (std::filesystem::temp_directory_path() / "dunspelt-bench.DAT").string();
-        std::vector<platform::i16> grid;
+        game::CellGrid grid;
         game::ScanMask(TestMask(), kW + 4, kH + 4, grid, NoYield);
         game::GameData::SolidGrid = grid;
         game::GameData::GridWidth = kW + 4;

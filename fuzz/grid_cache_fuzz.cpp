@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         int64_t(fileSize) == game::GridCacheLength(expectedWidth, expectedHeight);
     Check(read == shouldRead, "accepted a bad cache or rejected a good one");
     if (!read) {
-        Check(GridWidth == 3 && GridHeight == 1 && SolidGrid == std::vector<i16>{-1, 0, -1},
+        Check(GridWidth == 3 && GridHeight == 1 && SolidGrid == game::CellGrid{-1, 0, -1},
               "a rejected cache changed the grid");
         return 0;
     }

@@ -5,6 +5,12 @@
 
 #include "core/actor.hpp"
 #include "platform/checked.hpp"
+#include "platform/large_blocks.hpp"
+
+namespace game {
+// The collision grid's cells; every cell is written right after the grid is sized.
+using CellGrid = std::vector<i16, platform::UninitialisedAllocator<i16>>;
+}  // namespace game
 
 namespace game::GameData {
 
@@ -31,7 +37,7 @@ inline i32 CameraX, CameraY;
 inline i16 ViewWidth, ViewHeight;
 inline ActorTable Actors;
 // The collision grid: element (x, y) at x + y * GridWidth; -1 solid, 0 free.
-inline std::vector<i16> SolidGrid;
+inline CellGrid SolidGrid;
 inline i16 GridHeight, GridWidth;
 
 // Every variable back to 0 and the tables empty, as when the program starts.

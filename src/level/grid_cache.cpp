@@ -1,7 +1,5 @@
 #include "level/grid_cache.hpp"
 
-#include "platform/surface.hpp"
-
 #include <bit>
 #include <cstdio>
 #include <filesystem>
@@ -29,7 +27,7 @@ void WriteLe16(unsigned char* bytes, i16 value) {
 // The cells travel as one block; only a big-endian host needs to swap them.
 constexpr bool kCellsNeedSwap = std::endian::native == std::endian::big;
 
-void SwapCells(std::vector<i16>& cells) {
+void SwapCells(CellGrid& cells) {
     for (i16& c : cells) c = i16(uint16_t((uint16_t(c) << 8) | (uint16_t(c) >> 8)));
 }
 
@@ -56,10 +54,7 @@ bool ReadGridCache(const std::string& path, i16 expectedWidth, i16 expectedHeigh
         return false;
     if (int64_t(length) != GridCacheLength(width, height))
         return false;
-    std::vector<i16> cells;
-    cells.reserve(size_t(width) * size_t(height));
-    platform::PreferHugePages(cells.data(), cells.capacity() * sizeof(i16));
-    cells.resize(size_t(width) * size_t(height));
+    CellGrid cells(size_t(width) * size_t(height));
     if (std::fread(cells.data(), 2, cells.size(), file.get()) != cells.size())
         return false;
     if constexpr (kCellsNeedSwap)
@@ -73,12 +68,12 @@ bool ReadGridCache(const std::string& path, i16 expectedWidth, i16 expectedHeigh
 bool WriteGridCache(const std::string& path) {
     using namespace GameData;
     const std::string temp = path + ".part";
-    std::vector<i16> swapped;
+    CellGrid swapped;
     if constexpr (kCellsNeedSwap) {
         swapped = SolidGrid;
         SwapCells(swapped);
     }
-    const std::vector<i16>& cells = kCellsNeedSwap ? swapped : SolidGrid;
+    const CellGrid& cells = kCellsNeedSwap ? swapped : SolidGrid;
     unsigned char header[4];
     WriteLe16(header, GridWidth);
     WriteLe16(header + 2, GridHeight);

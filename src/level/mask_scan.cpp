@@ -10,14 +10,12 @@
 namespace game {
 
 void ScanMask(const platform::Surface& mask, platform::i16 gridWidth, platform::i16 gridHeight,
-              std::vector<platform::i16>& grid, void (*yield)()) {
+              CellGrid& grid, void (*yield)()) {
     const size_t width = size_t(std::max<int>(gridWidth, 0));
     const size_t height = size_t(std::max<int>(gridHeight, 0));
     // Every cell is written exactly once below, so a grid of the right size is reused as is.
     if (grid.size() != width * height) {
-        std::vector<platform::i16>().swap(grid);
-        grid.reserve(width * height);
-        platform::PreferHugePages(grid.data(), grid.capacity() * sizeof(platform::i16));
+        CellGrid().swap(grid);
         grid.resize(width * height);
     }
     // Cells beyond the picture stay free, as a pixel read outside an image is never black.

@@ -2,6 +2,7 @@
 #pragma once
 #include <vector>
 
+#include "core/game_data.hpp"
 #include "platform/checked.hpp"
 #include "platform/surface.hpp"
 
@@ -13,6 +14,6 @@ constexpr int kMaskRowsPerYield = 16;
 // Fills a gridWidth x gridHeight grid (x fastest): -1 where the mask pixel is exactly black,
 // 0 elsewhere, including every cell beyond the mask picture. `yield` runs every few rows.
 void ScanMask(const platform::Surface& mask, platform::i16 gridWidth, platform::i16 gridHeight,
-              std::vector<platform::i16>& grid, void (*yield)());
+              CellGrid& grid, void (*yield)());
 
 }  // namespace game

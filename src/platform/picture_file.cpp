@@ -66,7 +66,33 @@ std::shared_ptr<Surface> LoadPaletteBmp(const std::string& path) {
     return picture;
 }
 
+uint32_t Be32(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
+}
+
 }  // namespace
+
+std::optional<PictureSize> ReadPictureSize(const std::string& path) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         std::fclose);
+    uint8_t header[26] = {};
+    if (!file || std::fread(header, 1, sizeof header, file.get()) != sizeof header)
+        return std::nullopt;
+    int64_t width = 0, height = 0;
+    static constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (header[0] == 'B' && header[1] == 'M' && Le32(header + 14) >= 40) {
+        width = int32_t(Le32(header + 18));
+        height = int32_t(Le32(header + 22));
+        height = height < 0 ? -height : height;
+    } else if (std::memcmp(header, kPngSignature, 8) == 0 &&
+               std::memcmp(header + 12, "IHDR", 4) == 0) {
+        width = Be32(header + 16);
+        height = Be32(header + 20);
+    }
+    if (width <= 0 || height <= 0 || width > 65535 || height > 65535)
+        return std::nullopt;
+    return PictureSize{int(width), int(height)};
+}
 
 std::shared_ptr<Surface> LoadPicture(const std::string& path) {
     std::error_code ec;

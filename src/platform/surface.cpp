@@ -5,38 +5,7 @@
 #include <cstring>
 #include <new>
 
-#include <sys/mman.h>
-
 namespace platform {
-
-void* AllocateLarge(size_t bytes) {
-    constexpr size_t kHugePage = size_t(2) << 20;
-    const size_t rounded = (bytes + kHugePage - 1) & ~(kHugePage - 1);
-    void* p = std::aligned_alloc(kHugePage, rounded);
-    if (!p)
-        throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(p, rounded, MADV_HUGEPAGE);  // a hint; without huge pages nothing changes
-#endif
-    return p;
-}
-
-void FreeLarge(void* p) {
-    std::free(p);
-}
-
-void PreferHugePages(void* p, size_t bytes) {
-#ifdef MADV_HUGEPAGE
-    constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
-    const uintptr_t begin = (reinterpret_cast<uintptr_t>(p) + kHugePage - 1) & ~(kHugePage - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(kHugePage - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)p;
-    (void)bytes;
-#endif
-}
 
 Surface::Surface(int width, int height, uint32_t fill) {
     Reset(width, height, fill);

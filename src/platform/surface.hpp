@@ -6,46 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/large_blocks.hpp"
+
 namespace platform {
-
-// Memory for large pictures (a level map is 25 MB or more), backed by huge pages where the
-// system has them: first touching it then costs a few faults instead of thousands.
-void* AllocateLarge(size_t bytes);
-void FreeLarge(void* p);
-constexpr size_t kLargeAllocation = size_t(4) << 20;
-// Asks for huge pages under a buffer that was allocated but not yet touched.
-void PreferHugePages(void* p, size_t bytes);
-
-// Leaves new elements uninitialised: large pictures are written in full right after sizing.
-template <typename T>
-struct UninitialisedAllocator : std::allocator<T> {
-    T* allocate(size_t n) {
-        if (n * sizeof(T) >= kLargeAllocation)
-            return static_cast<T*>(AllocateLarge(n * sizeof(T)));
-        return std::allocator<T>::allocate(n);
-    }
-    void deallocate(T* p, size_t n) {
-        if (n * sizeof(T) >= kLargeAllocation)
-            FreeLarge(p);
-        else
-            std::allocator<T>::deallocate(p, n);
-    }
-    template <typename U>
-    struct rebind {
-        using other = UninitialisedAllocator<U>;
-    };
-    UninitialisedAllocator() = default;
-    template <typename U>
-    UninitialisedAllocator(const UninitialisedAllocator<U>&) {}
-    template <typename U>
-    void construct(U* p) {
-        ::new (static_cast<void*>(p)) U;
-    }
-    template <typename U, typename... Args>
-    void construct(U* p, Args&&... args) {
-        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-};
 
 // Pixels are 0x00RRGGBB; the top byte is always 0, so pure black is exactly 0.
 class Surface {

@@ -5,6 +5,7 @@
 #include "assets/frm_pics.hpp"
 #include "assets/game_pictures.hpp"
 #include "core/frm_main.hpp"
+#include "level/level_memory.hpp"
 #include "platform/app.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
@@ -41,6 +42,8 @@ std::string PrepareGame() {
 // menu never loaded, so the sound option keeps its starting value, off.
 void StartProgram(int warp) {
     if (warp == 0) {
+        // The intro gives ten quiet seconds to get the first level's memory ready.
+        WarmLevelMemory(platform::App::Get().FilePath("\\maps\\"));
         intro().Show();
         return;
     }

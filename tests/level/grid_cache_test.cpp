@@ -54,7 +54,7 @@ TEST_F(GridCache, RoundTripGivesTheIdenticalGrid) {
     GameData::SolidGrid.assign(37 * 11, 0);
     for (size_t i = 0; i < GameData::SolidGrid.size(); ++i)
         GameData::SolidGrid[i] = (i * 7919) % 5 < 2 ? -1 : 0;
-    const std::vector<int16_t> written = GameData::SolidGrid;
+    const CellGrid written = GameData::SolidGrid;
     ASSERT_TRUE(WriteGridCache(CachePath().string()));
     EXPECT_EQ(fs::file_size(CachePath()), uintmax_t(GridCacheLength(37, 11)));
 
@@ -71,7 +71,7 @@ TEST_F(GridCache, LoadChecksTheCacheAgainstTheMapPictureSizePlusFour) {
     EXPECT_EQ(LoadSolidGrid(CachePath().string()), -1);
     EXPECT_EQ(GameData::GridWidth, 10);
     EXPECT_EQ(GameData::GridHeight, 7);
-    EXPECT_EQ(GameData::SolidGrid, std::vector<int16_t>(70, -1));
+    EXPECT_EQ(GameData::SolidGrid, CellGrid(70, -1));
 
     FrmPics().MapPicture.SetPicture(std::make_shared<platform::Surface>(7, 3));
     GameData::ResetAll();
@@ -131,7 +131,7 @@ TEST_F(GridCache, FailedWriteLeavesNoFileAndKeepsTheGrid) {
     const fs::path nowhere = app().dir() / "gone" / "level1.DAT";
     SaveSolidGrid(nowhere.string());
     EXPECT_FALSE(fs::exists(nowhere.parent_path()));
-    EXPECT_EQ(GameData::SolidGrid, (std::vector<int16_t>{-1, 0, 0, 0, -1, -1}));
+    EXPECT_EQ(GameData::SolidGrid, (CellGrid{-1, 0, 0, 0, -1, -1}));
 }
 
 TEST_F(GridCache, AReadOnlyFolderGetsNoFileAtAll) {
@@ -145,7 +145,7 @@ TEST_F(GridCache, AReadOnlyFolderGetsNoFileAtAll) {
     SaveSolidGrid(CachePath().string());
     fs::permissions(app().maps(), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_TRUE(fs::is_empty(app().maps()));
-    EXPECT_EQ(GameData::SolidGrid, (std::vector<int16_t>{-1, 0, 0, 0, -1, -1}));
+    EXPECT_EQ(GameData::SolidGrid, (CellGrid{-1, 0, 0, 0, -1, -1}));
 }
 
 TEST_F(GridCache, AnInterruptedWriteNeverReplacesAGoodCache) {

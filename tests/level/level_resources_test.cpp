@@ -71,7 +71,7 @@ TEST_F(LevelResources, FirstStartScansTheMaskAndWritesTheCache) {
 
 TEST_F(LevelResources, ALaterStartReadsTheCacheAndNeedsNoMask) {
     Load();
-    const std::vector<int16_t> scanned = GameData::SolidGrid;
+    const CellGrid scanned = GameData::SolidGrid;
     fs::remove(File(".MSK"));
     FrmPics().MapMask.SetPicture(std::make_shared<platform::Surface>(3, 3, 0xFFFFFF));
     GameData::ResetAll();

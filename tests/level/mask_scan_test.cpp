@@ -66,7 +66,7 @@ TEST_F(MaskScan, EqualsTheOnePixelAtATimeRuleOnANoisyMask) {
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x) mask.Set(x, y, colours[random() % 6]);
 
-    std::vector<int16_t> grid;
+    CellGrid grid;
     yields = 0;
     ScanMask(mask, 207, 75, grid, CountYield);
     ASSERT_EQ(grid.size(), size_t(207 * 75));
@@ -86,7 +86,7 @@ TEST_F(MaskScan, ANewScanReplacesTheWholePreviousGrid) {
     BuildSolidGrid();
     EXPECT_EQ(GameData::GridWidth, 6);
     EXPECT_EQ(GameData::GridHeight, 5);
-    EXPECT_EQ(GameData::SolidGrid, std::vector<int16_t>(30, 0));
+    EXPECT_EQ(GameData::SolidGrid, CellGrid(30, 0));
 }
 
 TEST_F(MaskScan, AWideLevelScansWellWithinATenthOfASecond) {

@@ -4,8 +4,10 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
@@ -81,4 +83,39 @@ TEST(PictureFile, MissingAndDamagedFilesRaiseFileNotFoundAndInvalidPicture) {
     std::ofstream(full, std::ios::trunc) << "BM not really a picture";
     EXPECT_EQ(ErrorOf(full), platform::kErrInvalidPicture);
     std::filesystem::remove(full);
+}
+
+TEST(PictureFile, SizesComeFromBmpAndPngHeadersAndNothingFromOtherFiles) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string bmp = WritePaletteBmp(103, 9);
+    auto size = platform::ReadPictureSize(bmp);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->width, 103);
+    EXPECT_EQ(size->height, 9);
+
+    // A top-down BMP stores its height negated.
+    std::vector<char> bytes(std::filesystem::file_size(bmp));
+    std::ifstream(bmp, std::ios::binary).read(bytes.data(), std::streamsize(bytes.size()));
+    const int32_t negated = -9;
+    std::memcpy(bytes.data() + 22, &negated, 4);
+    std::ofstream(bmp, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), std::streamsize(bytes.size()));
+    size = platform::ReadPictureSize(bmp);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->height, 9);
+
+    const std::string png = (dir / "dunspelt-size.png").string();
+    ASSERT_TRUE(platform::SavePng(platform::Surface(31, 17), png));
+    size = platform::ReadPictureSize(png);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->width, 31);
+    EXPECT_EQ(size->height, 17);
+
+    std::ofstream(bmp, std::ios::trunc) << "just some text, long enough for a header";
+    EXPECT_FALSE(platform::ReadPictureSize(bmp));
+    std::ofstream(bmp, std::ios::trunc) << "BM";
+    EXPECT_FALSE(platform::ReadPictureSize(bmp));
+    EXPECT_FALSE(platform::ReadPictureSize((dir / "dunspelt-no-such-picture.bmp").string()));
+    std::filesystem::remove(bmp);
+    std::filesystem::remove(png);
 }
