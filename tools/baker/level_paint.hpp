@@ -21,6 +21,24 @@ const Platform* PlatformAt(const LevelLayout& level, int x, int y);
 // Top row of the first solid run at or below `fromRow` in column x, or the map height.
 int SurfaceBelow(const SolidMap& solid, int x, int fromRow);
 
+// Paints every solid pixel of the map: with platform(p, x, y) where a platform covers it,
+// else with ground(x, y, depth), depth counted from the top of its solid run.
+template <typename PaintPlatform, typename PaintGround>
+void PaintSolidPixels(Image& map, const LevelLayout& level, const SolidMap& solid,
+                      PaintPlatform platform, PaintGround ground) {
+    const std::vector<int> depth = SolidDepth(solid);
+    for (int y = 0; y < map.height; ++y)
+        for (int x = 0; x < map.width; ++x) {
+            const int d = depth[size_t(y) * map.width + x];
+            if (d < 0)
+                continue;
+            if (const Platform* p = PlatformAt(level, x, y))
+                platform(*p, x, y);
+            else
+                ground(x, y, d);
+        }
+}
+
 // Calls paint(x, y) for each pixel of the map inside the rectangle.
 template <typename Paint>
 void ForRect(Image& image, int x0, int y0, int x1, int y1, Paint paint) {

@@ -259,17 +259,9 @@ Image PaintCaves(const LevelLayout& level, const SolidMap& solid) {
             PaintTorch(map, a[0], a[1]);
     }
 
-    const std::vector<int> depth = SolidDepth(solid);
-    for (int y = 0; y < map.height; ++y)
-        for (int x = 0; x < map.width; ++x) {
-            int d = depth[size_t(y) * map.width + x];
-            if (d < 0)
-                continue;
-            if (const Platform* p = PlatformAt(level, x, y))
-                PaintLedge(map, *p, x, y, seed);
-            else
-                PaintRock(map, solid, x, y, d, seed);
-        }
+    PaintSolidPixels(
+        map, level, solid, [&](const Platform& p, int x, int y) { PaintLedge(map, p, x, y, seed); },
+        [&](int x, int y, int depth) { PaintRock(map, solid, x, y, depth, seed); });
     // Little drips of rock under every ledge.
     for (const Platform& p : level.platforms)
         for (int x = p.x0 + 8; x < p.x1 - 8; x += 14 + int(20 * Hash01(x, 2, seed + 105)))

@@ -285,17 +285,9 @@ Image PaintSwamp(const LevelLayout& level, const SolidMap& solid) {
             PaintTree(map, level, d.args[0], d.args[1], seed);
     for (const Platform& p : level.platforms) PaintPosts(map, solid, p, seed);
 
-    const std::vector<int> depth = SolidDepth(solid);
-    for (int y = 0; y < map.height; ++y)
-        for (int x = 0; x < map.width; ++x) {
-            int d = depth[size_t(y) * map.width + x];
-            if (d < 0)
-                continue;
-            if (const Platform* p = PlatformAt(level, x, y))
-                PaintPlank(map, *p, x, y, seed);
-            else
-                PaintMud(map, solid, x, y, d, seed);
-        }
+    PaintSolidPixels(
+        map, level, solid, [&](const Platform& p, int x, int y) { PaintPlank(map, p, x, y, seed); },
+        [&](int x, int y, int depth) { PaintMud(map, solid, x, y, depth, seed); });
 
     // Grass tufts poking up from the banks.
     for (int x = 0; x < map.width; ++x) {
