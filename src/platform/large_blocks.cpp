@@ -30,6 +30,13 @@ struct Pool {
     std::mutex warmerMutex;
     std::thread warmer;
 
+    // Gives every idle block back to the system; the caller holds `mutex`.
+    void FreeIdleBlocks() {
+        for (const Block& b : idle) std::free(b.p);
+        idle.clear();
+        idleBytes = 0;
+    }
+
     void WaitForWarmer() {
         std::lock_guard lock(warmerMutex);
         if (warmer.joinable())
@@ -83,9 +90,7 @@ void* AllocateLarge(size_t bytes) {
     } else {
         // Every idle block is too small for this and later requests of this size: hand them
         // back rather than hold memory the game is not using.
-        for (const Block& b : pool.idle) std::free(b.p);
-        pool.idle.clear();
-        pool.idleBytes = 0;
+        pool.FreeIdleBlocks();
         block.p = FreshBlock(rounded);
     }
     pool.inUse.push_back(block);
@@ -142,9 +147,7 @@ void ReleaseIdleLargeBlocks() {
     Pool& pool = ThePool();
     pool.WaitForWarmer();
     std::lock_guard lock(pool.mutex);
-    for (const Block& b : pool.idle) std::free(b.p);
-    pool.idle.clear();
-    pool.idleBytes = 0;
+    pool.FreeIdleBlocks();
 }
 
 }  // namespace platform

@@ -21,6 +21,12 @@ constexpr int kLevel1End = 9910;
 constexpr int kLevel2End = 11910;
 constexpr int kKillScore = 50;
 
+// Every defeat: intro, menu, the game window, then the defeat screen.
+const std::vector<std::string> kDefeatScreens{"load intro",   "show intro",   "unload intro",
+                                              "load izvelne", "show izvelne", "unload izvelne",
+                                              "load FrmMain", "show FrmMain", "unload FrmMain",
+                                              "load lose",    "show lose"};
+
 std::string ReadRun(const std::string& name) {
     std::ifstream in(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
     std::stringstream text;
@@ -139,10 +145,7 @@ TEST(RecordedRuns, VictoryGoesFromTheIntroThroughBothLevelsToTheFinalScore) {
 TEST(RecordedRuns, DefeatByFallingEndsInThePitWithHealthLeft) {
     const RunResult r = Replay("defeat_fall.txt");
     ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_EQ(ScreenEvents(r), (std::vector<std::string>{
-                                   "load intro", "show intro", "unload intro", "load izvelne",
-                                   "show izvelne", "unload izvelne", "load FrmMain", "show FrmMain",
-                                   "unload FrmMain", "load lose", "show lose"}));
+    EXPECT_EQ(ScreenEvents(r), kDefeatScreens);
     EXPECT_EQ(Sounds(r).back(), "sound muz/game_over.wav");
     EXPECT_EQ(r.Events().back(), "end");
     // Below the fall limit, still in level 1, with the health untouched by the fall.
@@ -155,10 +158,7 @@ TEST(RecordedRuns, DefeatByFallingEndsInThePitWithHealthLeft) {
 TEST(RecordedRuns, DefeatByFireAndContactRunsTheHealthOut) {
     const RunResult r = Replay("defeat_fire.txt");
     ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_EQ(ScreenEvents(r), (std::vector<std::string>{
-                                   "load intro", "show intro", "unload intro", "load izvelne",
-                                   "show izvelne", "unload izvelne", "load FrmMain", "show FrmMain",
-                                   "unload FrmMain", "load lose", "show lose"}));
+    EXPECT_EQ(ScreenEvents(r), kDefeatScreens);
     EXPECT_EQ(Sounds(r).back(), "sound muz/game_over.wav");
     EXPECT_EQ(r.Events().back(), "end");
     // The health falls both ways: a tick of contact alone costs 1, a shot 5 (plus contact).
