@@ -25,16 +25,21 @@ struct Pool {
     std::mutex mutex;
     std::vector<Block> idle;
     std::vector<Block> inUse;
-    size_t idleBytes = 0;
 
     std::mutex warmerMutex;
     std::thread warmer;
+
+    // The caller holds `mutex`.
+    size_t IdleBytes() const {
+        size_t total = 0;
+        for (const Block& b : idle) total += b.bytes;
+        return total;
+    }
 
     // Gives every idle block back to the system; the caller holds `mutex`.
     void FreeIdleBlocks() {
         for (const Block& b : idle) std::free(b.p);
         idle.clear();
-        idleBytes = 0;
     }
 
     void WaitForWarmer() {
@@ -85,7 +90,6 @@ void* AllocateLarge(size_t bytes) {
     Block block{nullptr, rounded};
     if (best != pool.idle.end()) {
         block = *best;
-        pool.idleBytes -= block.bytes;
         pool.idle.erase(best);
     } else {
         // Every idle block is too small for this and later requests of this size: hand them
@@ -110,9 +114,8 @@ void FreeLarge(void* p) {
     }
     const Block block = *it;
     pool.inUse.erase(it);
-    if (pool.idleBytes + block.bytes <= kIdleLimit) {
+    if (pool.IdleBytes() + block.bytes <= kIdleLimit) {
         pool.idle.push_back(block);
-        pool.idleBytes += block.bytes;
     } else {
         std::free(block.p);
     }
@@ -131,7 +134,6 @@ void WarmLargeBlocks(std::vector<size_t> sizes) {
             TouchEveryPage(p, rounded);
             std::lock_guard poolLock(pool.mutex);
             pool.idle.push_back({p, rounded});
-            pool.idleBytes += rounded;
         }
     });
 }
@@ -140,7 +142,7 @@ size_t IdleLargeBytes() {
     Pool& pool = ThePool();
     pool.WaitForWarmer();
     std::lock_guard lock(pool.mutex);
-    return pool.idleBytes;
+    return pool.IdleBytes();
 }
 
 void ReleaseIdleLargeBlocks() {
