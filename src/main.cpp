@@ -2,8 +2,10 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "platform/game_settings.hpp"
 #include "platform/runner.hpp"
 #include "screens/startup.hpp"
 
@@ -17,6 +19,8 @@ const char kUsage[] =
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
+    "  --settings FILE  read and write this settings file instead of the player's\n"
+    "                   (~/.config/dunspelt/settings.ini; headless runs read none by default)\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
@@ -33,6 +37,7 @@ std::string ExecutableFolder(const char* argv0) {
 int main(int argc, char** argv) {
     platform::RunOptions options;
     int warp = 0;
+    std::optional<std::string> settingsFile;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](const char* name) -> const char* {
@@ -56,6 +61,8 @@ int main(int argc, char** argv) {
             options.script = value("--script");
         } else if (arg == "--trace") {
             options.trace = value("--trace");
+        } else if (arg == "--settings") {
+            settingsFile = value("--settings");
         } else if (arg == "--app-dir") {
             options.appDir = value("--app-dir");
         } else if (arg == "--warp") {
@@ -74,6 +81,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dunspelt: --script needs --headless\n");
         return 2;
     }
+    platform::LoadGameSettings(platform::SettingsPath(options.headless, settingsFile));
     if (options.appDir.empty())
         options.appDir = ExecutableFolder(argv[0]);
     while (options.appDir.size() > 1 && options.appDir.back() == '/') options.appDir.pop_back();
