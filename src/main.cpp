@@ -19,8 +19,7 @@ const char kUsage[] =
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
-    "  --settings FILE  read and write this settings file instead of the player's\n"
-    "                   (~/.config/dunspelt/settings.ini; headless runs read none by default)\n"
+    "  --settings FILE  read and write this settings file (default ~/.config/dunspelt/)\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
