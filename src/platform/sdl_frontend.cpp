@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/app.hpp"
+#include "platform/display_probe.hpp"
 #include "platform/form.hpp"
 
 namespace platform {
@@ -20,6 +21,21 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     // Frames go to the window system as plain pixels; an accelerated window surface would load
     // a whole GL stack (a software one under a virtual display) to copy them.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    // Only the window systems that could answer are tried: a failing Wayland client library,
+    // for one, prints its own complaints beside ours.
+    switch (ProbeDisplay()) {
+        case DisplayReach::kNone:
+            why = "no display found";
+            return nullptr;
+        case DisplayReach::kX11Only:
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+            break;
+        case DisplayReach::kWaylandOnly:
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+            break;
+        case DisplayReach::kAny:
+            break;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
