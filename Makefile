@@ -1,12 +1,15 @@
-# Set-up and everyday commands. `make run` plays, `make test` builds and runs every test.
+# Set-up and everyday commands. `make run` builds only the game and plays, `make test` builds
+# everything and runs every test, `make deb` makes the Debian package.
 BUILD ?= build
 WERROR := $(if $(CI),ON,OFF)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
+# What `make run` builds: the game, the asset baker and the baked application folder.
+GAME_TARGETS := dunspelt
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench deb clean
 
 deps:
-	@scripts/ensure-deps.sh
+	@scripts/ensure-deps.sh $(BUILD)/deps.log
 
 configure: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
@@ -14,14 +17,19 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-run: build
+run: configure
+	@cmake --build $(BUILD) --target $(GAME_TARGETS)
 	$(BUILD)/app/dunspelt
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
-bench: build
+bench: configure
+	@cmake --build $(BUILD) --target dunspelt_bench
 	$(BUILD)/dunspelt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

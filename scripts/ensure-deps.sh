@@ -1,20 +1,42 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tests and its tools need, if any is missing.
+# Installs the Debian packages the game, its tests, its tools and its package need, if any is
+# missing. Quiet: one line before, one after; apt-get's output goes to the log file given as
+# the first argument (default build/deps.log) and its last lines are shown only on failure.
 set -euo pipefail
+log=${1:-build/deps.log}
 packages=(cmake ninja-build g++ pkg-config
           libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool imagemagick
+          dpkg-dev file lintian desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages. Run:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+
+if ! command -v apt-get >/dev/null; then
+    echo "dunspelt: this set-up needs Debian 12 or newer (apt-get); install by hand:" >&2
+    echo "  ${missing[*]}" >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "dunspelt: missing packages; as root run:" >&2
+        echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
+
+mkdir -p "$(dirname "$log")"
+echo "Installing ${#missing[@]} Debian packages: ${missing[*]} (log: $log)"
+if ! { "${sudo[@]}" apt-get update &&
+       "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+           apt-get install -y "${missing[@]}"; } >"$log" 2>&1; then
+    echo "dunspelt: installing the packages failed; the last lines of $log:" >&2
+    tail -n 20 "$log" >&2
+    exit 1
+fi
+echo "Installed the packages."
