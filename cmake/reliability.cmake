@@ -1,4 +1,4 @@
-# Hardening and packaging: sanitizer builds, libFuzzer targets, the soak driver and install rules.
+# Hardening: sanitizer builds, libFuzzer targets and the soak driver.
 # Included at the end of the top-level CMakeLists.txt; the main build is unchanged by default.
 
 option(DUNSPELT_SANITIZE "Build the game, its tests and tools with ASan and UBSan" OFF)
@@ -56,34 +56,3 @@ if(DUNSPELT_FUZZ)
         COMMENT "Writing the grid-cache fuzz seeds")
     add_custom_target(fuzz_seeds ALL DEPENDS ${CMAKE_BINARY_DIR}/corpus_dat/.made)
 endif()
-
-# Installation: the application folder (program, pictures, music, level pictures; never a
-# cache) under share/dunspelt, a launcher in bin, and the desktop menu entry with its icon.
-include(GNUInstallDirs)
-set(DUNSPELT_INSTALL_APP ${CMAKE_INSTALL_DATADIR}/dunspelt)
-install(TARGETS dunspelt RUNTIME DESTINATION ${DUNSPELT_INSTALL_APP})
-install(DIRECTORY ${APP_DIR}/pics ${APP_DIR}/muz DESTINATION ${DUNSPELT_INSTALL_APP})
-install(DIRECTORY ${APP_DIR}/maps DESTINATION ${DUNSPELT_INSTALL_APP}
-        FILES_MATCHING PATTERN "*.MAP" PATTERN "*.MSK")
-file(RELATIVE_PATH DUNSPELT_INSTALL_APP_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
-     /prefix/${DUNSPELT_INSTALL_APP})
-configure_file(${CMAKE_SOURCE_DIR}/packaging/dunspelt.sh.in
-               ${CMAKE_BINARY_DIR}/packaging/dunspelt @ONLY)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/dunspelt DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/dunspelt.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/dunspelt.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME org.dunspelt.Dunspelt.metainfo.xml)
-
-# The menu icon: the baked window icon turned into a 32x32 PNG.
-add_executable(dunspelt-icon-png EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/packaging/icon_png.cpp)
-target_link_libraries(dunspelt-icon-png PRIVATE SDL2::SDL2 SDL2_image::SDL2_image)
-dunspelt_warnings(dunspelt-icon-png)
-add_custom_command(
-    OUTPUT ${CMAKE_BINARY_DIR}/packaging/dunspelt.png
-    COMMAND dunspelt-icon-png ${APP_DIR}/pics/icon.ico ${CMAKE_BINARY_DIR}/packaging/dunspelt.png
-    DEPENDS dunspelt-icon-png ${APP_DIR}/.baked
-    COMMENT "Making the 32x32 menu icon")
-add_custom_target(menu_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/dunspelt.png)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/dunspelt.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)

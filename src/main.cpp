@@ -23,12 +23,21 @@ const char kUsage[] =
     "  --help           print this help\n"
     "  --version        print the version\n";
 
-std::string ExecutableFolder(const char* argv0) {
+// The application folder: the executable's own (a build or a copied folder), or else the data
+// folder of an installation (/usr/games/dunspelt reads /usr/share/games/dunspelt).
+std::string DefaultAppFolder(const char* argv0) {
     std::error_code ec;
     auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
         self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path().string();
+    const std::filesystem::path folder = self.parent_path();
+#ifdef DUNSPELT_DATA_FROM_BIN
+    const std::filesystem::path installed = folder / DUNSPELT_DATA_FROM_BIN;
+    if (!std::filesystem::is_directory(folder / "pics", ec) &&
+        std::filesystem::is_directory(installed / "pics", ec))
+        return installed.lexically_normal().string();
+#endif
+    return folder.string();
 }
 
 }  // namespace
@@ -80,9 +89,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dunspelt: --script needs --headless\n");
         return 2;
     }
+    // Headless, the script is the only input: without one there is nothing to play.
+    if (options.headless && options.script.empty()) {
+        std::fprintf(stderr, "dunspelt: --headless needs --script FILE (the input to play)\n");
+        return 2;
+    }
     platform::LoadGameSettings(platform::SettingsPath(options.headless, settingsFile));
     if (options.appDir.empty())
-        options.appDir = ExecutableFolder(argv[0]);
+        options.appDir = DefaultAppFolder(argv[0]);
     while (options.appDir.size() > 1 && options.appDir.back() == '/') options.appDir.pop_back();
     return game::RunGame(options, warp);
 }

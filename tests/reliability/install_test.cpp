@@ -1,5 +1,6 @@
-// The installed game: `cmake --install` lays out the application folder, the launcher and the
-// desktop entry, and the game runs from a read-only installation without writing anything.
+// The installed game: `cmake --install` lays out the program in games/, its data folder in
+// share/games/dunspelt/ and the desktop entry, and the game runs from a read-only installation
+// without writing anything.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -56,32 +57,34 @@ class Installed : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Installed, LaysOutTheAppFolderLauncherMenuEntryIconAndMetainfo) {
-    const fs::path app = prefix_ / "share" / "dunspelt";
-    for (const char* file : {"dunspelt", "pics/menu.png", "pics/icon.ico", "muz/menu.wav",
-                             "muz/silence.wav", "maps/level1.MAP", "maps/level2.MSK"})
-        EXPECT_TRUE(fs::is_regular_file(app / file)) << file;
-    for (const auto& e : fs::directory_iterator(app / "maps"))
+TEST_F(Installed, LaysOutTheProgramDataFolderMenuEntryIconAndMetainfo) {
+    const fs::path data = prefix_ / "share" / "games" / "dunspelt";
+    for (const char* file : {"pics/menu.png", "pics/icon.ico", "muz/menu.wav", "muz/silence.wav",
+                             "maps/level1.MAP", "maps/level2.MSK"})
+        EXPECT_TRUE(fs::is_regular_file(data / file)) << file;
+    EXPECT_FALSE(fs::exists(data / "dunspelt")) << "the program belongs in games/";
+    for (const auto& e : fs::directory_iterator(data / "maps"))
         EXPECT_NE(e.path().extension(), ".DAT") << "a cache was installed: " << e.path();
 
-    const fs::path launcher = prefix_ / "bin" / "dunspelt";
-    ASSERT_TRUE(fs::is_regular_file(launcher));
-    EXPECT_NE(fs::status(launcher).permissions() & fs::perms::owner_exec, fs::perms::none);
-    ProcessResult version = RunProcess({launcher.string(), "--version"});
+    const fs::path program = prefix_ / "games" / "dunspelt";
+    ASSERT_TRUE(fs::is_regular_file(program));
+    EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
+    ProcessResult version = RunProcess({program.string(), "--version"});
     EXPECT_EQ(version.status, 0) << version.errors;
     EXPECT_EQ(version.out, std::string("dunspelt ") + DUNSPELT_VERSION + "\n");
 
-    // The menu entry runs the launcher by name and shows the installed icon.
-    const std::string desktop = Text(prefix_ / "share/applications/dunspelt.desktop");
+    // The menu entry runs the program by name and shows the installed icon.
+    const std::string id = "org.dunspelt.Dunspelt";
+    const std::string desktop = Text(prefix_ / ("share/applications/" + id + ".desktop"));
     EXPECT_NE(desktop.find("\nExec=dunspelt\n"), std::string::npos) << desktop;
-    EXPECT_NE(desktop.find("\nIcon=dunspelt\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("\nIcon=" + id + "\n"), std::string::npos) << desktop;
     EXPECT_NE(desktop.find("\nCategories=Game;"), std::string::npos) << desktop;
-    const auto icon =
-        platform::LoadPicture((prefix_ / "share/icons/hicolor/32x32/apps/dunspelt.png").string());
+    const auto icon = platform::LoadPicture(
+        (prefix_ / ("share/icons/hicolor/32x32/apps/" + id + ".png")).string());
     EXPECT_EQ(icon->width(), 32);
     EXPECT_EQ(icon->height(), 32);
-    const std::string meta = Text(prefix_ / "share/metainfo/org.dunspelt.Dunspelt.metainfo.xml");
-    EXPECT_NE(meta.find("<launchable type=\"desktop-id\">dunspelt.desktop</launchable>"),
+    const std::string meta = Text(prefix_ / ("share/metainfo/" + id + ".metainfo.xml"));
+    EXPECT_NE(meta.find("<launchable type=\"desktop-id\">" + id + ".desktop</launchable>"),
               std::string::npos);
 }
 
@@ -90,13 +93,18 @@ TEST_F(Installed, RunsFromAReadOnlyFolderWithoutWritingACache) {
     std::vector<std::string> argv = reliability::ReadOnlyPrefix(prefix_);
     if (argv.empty())
         GTEST_SKIP() << "cannot make a folder read-only here (no private mounts for root)";
-    const std::string launcher = (prefix_ / "bin" / "dunspelt").string();
+    const fs::path script = prefix_.string() + "-walk.txt";
+    std::ofstream(script) << "keydown Right\nwait 1000\n";
+    // The program finds its data folder from games/ by itself.
+    const std::string program = (prefix_ / "games" / "dunspelt").string();
     for (const char* warp : {"1", "2"}) {
         std::vector<std::string> run = argv;
-        run.insert(run.end(), {launcher, "--headless", "--warp", warp});
+        run.insert(run.end(), {program, "--headless", "--warp", warp, "--script", script.string()});
         ProcessResult r = RunProcess(run);
         EXPECT_EQ(r.status, 0) << "level " << warp << ": " << r.errors;
         EXPECT_EQ(r.signal, 0);
+        EXPECT_EQ(r.errors, "") << "level " << warp;
     }
+    fs::remove(script);
     EXPECT_EQ(FilesUnder(prefix_), before);
 }
