@@ -9,17 +9,16 @@ packages=(cmake ninja-build g++ pkg-config
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick
           dpkg-dev file lintian desktop-file-utils appstream man-db)
+if ! command -v dpkg-query >/dev/null; then
+    echo "dunspelt: not a Debian system: install the equivalents of scripts/ensure-deps.sh's list yourself"
+    exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-if ! command -v apt-get >/dev/null; then
-    echo "dunspelt: this set-up needs Debian 12 or newer (apt-get); install by hand:" >&2
-    echo "  ${missing[*]}" >&2
-    exit 1
-fi
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
