@@ -106,7 +106,8 @@ if(DUNSPELT_TESTS)
     add_test(NAME deb_package_build
              COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
                      -B ${DUNSPELT_TEST_PACKAGE_DIR} -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip)
-    set_tests_properties(deb_package_build PROPERTIES FIXTURES_SETUP deb_package)
+    # Started first (a high cost): the package's tests wait for it.
+    set_tests_properties(deb_package_build PROPERTIES FIXTURES_SETUP deb_package COST 1000)
     target_compile_definitions(dunspelt_tests PRIVATE
         DUNSPELT_TEST_PACKAGE_DIR="${DUNSPELT_TEST_PACKAGE_DIR}")
     gtest_discover_tests(dunspelt_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "DebPackage.*"
