@@ -116,6 +116,11 @@ TEST_F(DebPackage, HoldsTheGameItsDataMenuEntryIconsManualAndDocsUnderUsr) {
              "Architecture: " + arch + "\n", "Section: games\n", "Priority: optional\n",
              std::string("Maintainer: The DUNSPELT developers <developers@dunspelt.org>\n")})
         EXPECT_NE(info.out.find(field), std::string::npos) << field << "in:\n" << info.out;
+    // The collision caches a run as root leaves beside the maps go with the package.
+    ProcessResult postrm =
+        RunProcess({"/usr/bin/env", "dpkg-deb", "-I", Package().string(), "postrm"});
+    EXPECT_NE(postrm.out.find("rm -f /usr/share/games/dunspelt/maps/*.DAT"), std::string::npos)
+        << postrm.out << postrm.errors;
     // Depends: the shared libraries the program links (found by dpkg-shlibdeps) and the fonts.
     const size_t at = info.out.find("\nDepends: ");
     ASSERT_NE(at, std::string::npos) << info.out;
