@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/picture_file.hpp"
 #include "screens/golden_pictures.hpp"
@@ -31,6 +32,8 @@ struct Flow {
 
 std::string RecordedRun(const std::string& name) {
     std::ifstream in(fs::path(DUNSPELT_SOURCE_DIR) / "tests" / "runs" / (name + ".txt"));
+    if (!in)
+        throw std::runtime_error("no recorded run " + name);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
@@ -40,7 +43,7 @@ std::string RecordedRun(const std::string& name) {
 std::pair<std::string, std::string> CutBefore(const std::string& run, const std::string& at) {
     const size_t p = run.find("\n" + at + "\n");
     if (p == std::string::npos)
-        return {run, ""};
+        throw std::runtime_error("the recorded run has no line '" + at + "'");
     return {run.substr(0, p + 1), run.substr(p + 1)};
 }
 
