@@ -1,7 +1,7 @@
 #include "screens/running_forms.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
+#include "world/frm_main.hpp"
 #include "platform/app.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
