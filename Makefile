@@ -6,7 +6,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
 # What `make run` builds: the game, the asset baker and the baked application folder.
 GAME_TARGETS := dunspelt
 
-.PHONY: deps configure build run test bench deb clean
+.PHONY: deps configure build run test update-golden bench deb clean
 
 deps:
 	@scripts/ensure-deps.sh $(BUILD)/deps.log
@@ -23,6 +23,10 @@ run: configure
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
+update-golden: build
+	SDL_AUDIODRIVER=dummy DUNSPELT_UPDATE_GOLDEN=1 $(BUILD)/dunspelt_tests --gtest_filter='Flows/ScreenPictures.*'
 
 bench: configure
 	@cmake --build $(BUILD) --target dunspelt_bench
