@@ -22,7 +22,9 @@ target_compile_definitions(dunspelt PRIVATE DUNSPELT_DATA_FROM_BIN="${DUNSPELT_D
 
 # Debian's hardening for the installed program: fortified libc calls, read-only relocations
 # bound at start.
-target_compile_definitions(dunspelt_game PRIVATE $<$<CONFIG:Release>:_FORTIFY_SOURCE=2>)
+foreach(target dunspelt_game dunspelt_host)
+    target_compile_definitions(${target} PRIVATE $<$<CONFIG:Release>:_FORTIFY_SOURCE=2>)
+endforeach()
 target_compile_definitions(dunspelt PRIVATE $<$<CONFIG:Release>:_FORTIFY_SOURCE=2>)
 target_link_options(dunspelt PRIVATE LINKER:-z,relro,-z,now)
 
