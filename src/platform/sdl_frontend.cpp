@@ -124,8 +124,9 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     Uint32 flags = SDL_WINDOW_SHOWN;
     if (form->border() == BorderStyle::kNone)
         flags |= SDL_WINDOW_BORDERLESS;
-    w.window = SDL_CreateWindow(form->CaptionText().c_str(), form->ClientLeft(), form->ClientTop(),
-                                form->ClientWidth(), form->ClientHeight(), flags);
+    w.window =
+        SDL_CreateWindow((form->CaptionText() + titleSuffix_).c_str(), form->ClientLeft(),
+                         form->ClientTop(), form->ClientWidth(), form->ClientHeight(), flags);
     if (!w.window)
         return w;
     w.caption = form->CaptionText();
@@ -192,7 +193,7 @@ void SdlFrontend::Present(App& app) {
             continue;
         if (w.caption != form->CaptionText()) {
             w.caption = form->CaptionText();
-            SDL_SetWindowTitle(w.window, w.caption.c_str());
+            SDL_SetWindowTitle(w.window, (w.caption + titleSuffix_).c_str());
         }
         if (w.left != form->Left() || w.top != form->Top()) {
             w.left = form->Left();
@@ -322,7 +323,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // Wait for input until about 2 ms before the due time, sleep finely until 0.2 ms before
     // it, and spin only that last fraction.
     for (;;) {
-        int64_t remaining = dueMicros - app.NowMicros();
+        int64_t remaining = dueMicros - app.clock().PaceMicros();
         if (remaining <= 0)
             return;
         if (remaining > 3000) {

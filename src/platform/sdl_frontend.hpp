@@ -28,6 +28,8 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
+    // Added to every window title (a replay says so).
+    void SetTitleSuffix(std::string suffix) { titleSuffix_ = std::move(suffix); }
 
   private:
     struct Window {
@@ -51,6 +53,7 @@ class SdlFrontend : public Frontend {
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
+    std::string titleSuffix_;
 };
 
 }  // namespace platform
