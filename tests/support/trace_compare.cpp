@@ -96,9 +96,13 @@ std::vector<std::pair<std::string, std::string>> WithoutTime(const TraceLine& li
 std::string Describe(const TraceLine& line) {
     if (line.IsTick())
         return "tick " + std::to_string(line.Int("tick"));
-    std::string text;
-    for (const auto& [key, value] : WithoutTime(line)) text += (text.empty() ? "" : " ") + value;
-    return "event " + text;
+    std::string text = "event";
+    for (auto [key, value] : WithoutTime(line)) {
+        if (value.size() >= 2 && value.front() == '"')
+            value = value.substr(1, value.size() - 2);
+        text += " " + value;
+    }
+    return text;
 }
 
 }  // namespace
