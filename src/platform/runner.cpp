@@ -12,7 +12,6 @@
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
 #include "platform/script_input.hpp"
-#include "platform/sdl_frontend.hpp"
 
 namespace platform {
 
@@ -130,7 +129,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         if (!options.replay.empty() && !LoadScript(app, options.replay, script, strict))
             return 2;
         std::string why;
-        auto frontend = SdlFrontend::Create(why);
+        auto frontend = CreateWindowedFrontend(why);
         if (!frontend) {
             std::cerr << "dunspelt: no display available (" << why
                       << "); use --headless to run without one\n";

@@ -28,8 +28,7 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
-    // Added to every window title (a replay says so).
-    void SetTitleSuffix(std::string suffix) { titleSuffix_ = std::move(suffix); }
+    void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
   private:
     struct Window {
