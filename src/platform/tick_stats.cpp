@@ -45,6 +45,14 @@ std::string TickStats::Summary() const {
                       Percentile(present_, 0.5), Percentile(present_, 0.99));
         out += buf;
     }
+    if (!frames_.empty() && span > 0) {
+        // Frames shown while ticks ran, per second of that time.
+        const auto inPlay = std::count_if(frames_.begin(), frames_.end(), [&](int64_t t) {
+            return t >= starts_.front() && t <= lastEnd_;
+        });
+        std::snprintf(buf, sizeof buf, ", frames %.1f per s", double(inPlay) / span);
+        out += buf;
+    }
     return out;
 }
 
