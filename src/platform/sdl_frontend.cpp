@@ -15,6 +15,7 @@
 #include "platform/app.hpp"
 #include "platform/form.hpp"
 #include "platform/game_settings.hpp"
+#include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
 
 namespace platform {
@@ -51,6 +52,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0)
         f->usable_ = {usable.w, usable.h};
     f->ReadDisplaySettings();
+    f->hasWindowManager_ = HasWindowManager();
     f->OpenAudio();
     return f;
 }
@@ -215,7 +217,7 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (form->border() == BorderStyle::kNone)
         flags |= SDL_WINDOW_BORDERLESS;
-    w.fullscreen = WantsFullscreen(*form);
+    w.fullscreen = WantsFullscreen(*form) && hasWindowManager_;
     if (w.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     const display::Size size = WindowSizeInPoints(*form);
@@ -239,6 +241,8 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     }
     if (!pixelRatioKnown_ && !w.fullscreen)
         LearnPixelRatio(*form, w);
+    if (WantsFullscreen(*form) && !w.fullscreen)
+        Layout(*form, w);
     return w;
 }
 
@@ -265,10 +269,19 @@ void SdlFrontend::LearnPixelRatio(Form& form, Window& w) {
 void SdlFrontend::Layout(Form& form, Window& w) {
     const bool wanted = WantsFullscreen(form);
     if (wanted != w.fullscreen) {
-        SDL_SetWindowFullscreen(w.window, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (hasWindowManager_)
+            SDL_SetWindowFullscreen(w.window, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
         w.fullscreen = wanted;
     }
-    if (!w.fullscreen) {
+    if (w.fullscreen) {
+        // With no window manager to ask, the window covers its screen itself.
+        SDL_Rect bounds;
+        if (!hasWindowManager_ &&
+            SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(w.window), &bounds) == 0) {
+            SDL_SetWindowPosition(w.window, bounds.x, bounds.y);
+            SDL_SetWindowSize(w.window, bounds.w, bounds.h);
+        }
+    } else {
         // Also after leaving fullscreen: not every window system puts the old size back.
         const display::Size size = WindowSizeInPoints(form);
         const display::Point origin = WindowOriginInPoints(form);

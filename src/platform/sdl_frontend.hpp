@@ -83,6 +83,7 @@ class SdlFrontend : public Frontend {
     bool pixelRatioKnown_ = false;
     bool integerOnly_ = false;
     bool fullscreen_ = false;
+    bool hasWindowManager_ = true;
     bool toggleRequested_ = false;
     std::vector<int> fullscreenKeys_;  // scancodes
     std::string renderDriver_;
