@@ -45,7 +45,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         f->screenHeight_ = mode.h;
         // Frames go out at most at the display's pace (SDL reports 0 when it does not know).
         if (mode.refresh_rate > 0)
-            f->framePeriodMicros_ = 1000000 / mode.refresh_rate;
+            f->pacer_ = FramePacer(1000000 / mode.refresh_rate);
     }
     f->usable_ = {f->screenWidth_, f->screenHeight_};
     SDL_Rect usable;
@@ -350,10 +350,11 @@ void SdlFrontend::Present(App& app) {
         toggleRequested_ = false;
         ToggleFullscreen(app);
     }
-    // A changed picture goes into its texture at once; the screen gets it at most once per
-    // refresh of the display. A new window shows its first picture without waiting.
+    // A changed picture goes into its texture at once; the screen gets it when the pacer
+    // allows (once per refresh, in a gap between ticks). A new window shows its first picture
+    // without waiting.
     const int64_t now = app.NowMicros();
-    const bool frameDue = now >= nextFrameMicros_;
+    const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
         Window& w = WindowFor(form);
@@ -384,8 +385,7 @@ void SdlFrontend::Present(App& app) {
     if (shownAny) {
         app.stats().RecordFrame(now);
         if (frameDue)
-            nextFrameMicros_ =
-                std::max(nextFrameMicros_ + framePeriodMicros_, now + framePeriodMicros_ / 2);
+            pacer_.Shown(now, app.NowMicros());
     }
     Form* top = app.ActiveForm();
     if (top && top != focused_) {
@@ -525,10 +525,10 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
 
 void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // A frame held back for the display's pace wakes the loop at its slot, unless a timer
-    // comes first anyway: then the frame goes out after that timer's handler, which keeps
-    // showing a frame from ever running into the next tick.
-    if (AnyShowPending() && (dueMicros < 0 || dueMicros > nextFrameMicros_ + framePeriodMicros_))
-        dueMicros = nextFrameMicros_;
+    // comes first anyway: then the frame goes out after that timer's handler, in the gap
+    // before the next one.
+    if (AnyShowPending() && (dueMicros < 0 || dueMicros > pacer_.NextSlot() + pacer_.period()))
+        dueMicros = pacer_.NextSlot();
     if (dueMicros < 0) {
         SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
         return;

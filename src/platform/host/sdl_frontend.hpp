@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/display_geometry.hpp"
+#include "platform/frame_pacer.hpp"
 #include "platform/frontend.hpp"
 #include "platform/surface.hpp"
 
@@ -87,8 +88,7 @@ class SdlFrontend : public Frontend {
     bool toggleRequested_ = false;
     std::vector<int> fullscreenKeys_;  // scancodes
     std::string renderDriver_;
-    int64_t framePeriodMicros_ = 16667;
-    int64_t nextFrameMicros_ = 0;
+    FramePacer pacer_;
     Overlay overlay_;
     Surface overlaid_;
 
