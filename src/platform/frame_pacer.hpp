@@ -18,6 +18,9 @@ class FramePacer {
     bool MayShow(int64_t now, int64_t nextTickDue) const;
     // A frame went out from `start` to `end`.
     void Shown(int64_t start, int64_t end);
+    // When to wake for a frame waiting to go out: its slot when it fits before the next tick,
+    // or -1 when it has to wait for that tick (and goes out in the gap after it).
+    int64_t WakeFor(int64_t now, int64_t nextTickDue) const;
     // The earliest time the next frame may go out.
     int64_t NextSlot() const { return nextSlot_; }
     int64_t period() const { return period_; }
@@ -27,7 +30,7 @@ class FramePacer {
     int64_t period_;
     int64_t nextSlot_ = 0;
     int64_t lastShown_ = -kMaxHoldMicros;
-    int64_t cost_ = 0;  // what showing a frame took lately: rises at once, falls slowly
+    int64_t cost_ = 0;  // what showing a frame took lately, on average
 };
 
 }  // namespace platform

@@ -49,9 +49,11 @@ TEST(FramePacer, FramesSlowerThanTheGapBetweenTicksGoOutOnlyWhenHeldTooLong) {
     int64_t clock = 0;
     PlayOneSecond(pacer, 2000, clock);  // it learns the cost as it goes
     const Outcome slow = PlayOneSecond(pacer, 12000, clock);
-    // The first slow frame teaches the pacer; after that one frame per hold time.
-    EXPECT_LE(slow.frames, 1 + 1000000 / FramePacer::kMaxHoldMicros);
+    // A few slow frames teach the pacer; after that one frame per hold time, so at most a
+    // dozen and a half of the hundred ticks wait for the screen.
+    EXPECT_LE(slow.frames, 6 + 1000000 / FramePacer::kMaxHoldMicros);
     EXPECT_GE(slow.frames, 1000000 / FramePacer::kMaxHoldMicros - 1);
+    EXPECT_LE(slow.ticksRunInto, slow.frames);
     // Once frames are cheap again, the rate comes back as the remembered cost fades.
     PlayOneSecond(pacer, 2000, clock);
     EXPECT_GE(PlayOneSecond(pacer, 2000, clock).frames, 55);
@@ -64,6 +66,12 @@ TEST(FramePacer, WithNoTimerAFrameWaitsOnlyForItsSlot) {
     EXPECT_EQ(pacer.NextSlot(), 16000);
     EXPECT_FALSE(pacer.MayShow(15999, -1));
     EXPECT_TRUE(pacer.MayShow(16000, -1));
+    // Waiting for the slot, unless the frame would run into the next tick.
+    EXPECT_EQ(pacer.WakeFor(5000, -1), 16000);
+    // One frame of 1 ms averages in as a quarter of a millisecond.
+    EXPECT_EQ(pacer.WakeFor(5000, 16250), 16000);
+    EXPECT_EQ(pacer.WakeFor(5000, 16249), -1);
+    EXPECT_EQ(pacer.WakeFor(17000, -1), 17000);  // past its slot: at once
     // A frame shown long after its slot does not earn a quick one after it.
     pacer.Shown(500000, 501000);
     EXPECT_EQ(pacer.NextSlot(), 508000);

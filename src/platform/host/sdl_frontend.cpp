@@ -524,11 +524,13 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
 }
 
 void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
-    // A frame held back for the display's pace wakes the loop at its slot, unless a timer
-    // comes first anyway: then the frame goes out after that timer's handler, in the gap
-    // before the next one.
-    if (AnyShowPending() && (dueMicros < 0 || dueMicros > pacer_.NextSlot() + pacer_.period()))
-        dueMicros = pacer_.NextSlot();
+    // A frame held back for the display's pace wakes the loop at its slot when it fits
+    // before the next tick; otherwise it goes out in the gap after that tick.
+    if (AnyShowPending()) {
+        const int64_t wake = pacer_.WakeFor(app.NowMicros(), dueMicros);
+        if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
+            dueMicros = wake;
+    }
     if (dueMicros < 0) {
         SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
         return;
