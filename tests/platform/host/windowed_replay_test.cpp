@@ -47,8 +47,10 @@ class WindowedRun : public ::testing::Test {
     }
 
     void Start(std::vector<std::string> args) {
+        // A settings file of its own and scale 1: the clicks below are in game pixels.
         args.insert(args.begin(),
-                    {reliability::GameExecutable(), "--app-dir", app_.dir().string()});
+                    {reliability::GameExecutable(), "--app-dir", app_.dir().string(), "--settings",
+                     (app_.dir() / "settings.ini").string(), "--scale", "1"});
         game_ = std::make_unique<ChildProcess>(
             args, std::vector<std::string>{display_.env(), "SDL_AUDIODRIVER=dummy"}, "",
             (app_.dir() / "stderr.txt").string());
