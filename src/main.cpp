@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/display_geometry.hpp"
 #include "platform/game_settings.hpp"
 #include "platform/runner.hpp"
 #include "screens/startup.hpp"
@@ -16,10 +17,15 @@ const char kUsage[] =
     "  --headless       run without a display or audio device, on a virtual clock\n"
     "  --script FILE    headless: play the input commands in FILE (wait, keys, clicks...)\n"
     "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
+    "  --record FILE    save every input as a script that replays this game\n"
+    "  --replay FILE    watch a recording in the windows at real speed (headless: --script)\n"
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
     "  --settings FILE  read and write this settings file (default ~/.config/dunspelt/)\n"
+    "  --scale auto|N   window scale for this run: auto, or 1 to 8 in steps of 0.5\n"
+    "  --fullscreen     start in borderless fullscreen for this run (F11 toggles)\n"
+    "  --windowed       start in a window for this run\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
@@ -46,6 +52,8 @@ int main(int argc, char** argv) {
     platform::RunOptions options;
     int warp = 0;
     std::optional<std::string> settingsFile;
+    // Display choices on the command line win over the settings file for this run only.
+    std::optional<std::string> scale, fullscreen;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](const char* name) -> const char* {
@@ -67,10 +75,24 @@ int main(int argc, char** argv) {
             options.headless = true;
         } else if (arg == "--script") {
             options.script = value("--script");
+        } else if (arg == "--record") {
+            options.record = value("--record");
+        } else if (arg == "--replay") {
+            options.replay = value("--replay");
         } else if (arg == "--trace") {
             options.trace = value("--trace");
         } else if (arg == "--settings") {
             settingsFile = value("--settings");
+        } else if (arg == "--scale") {
+            scale = value("--scale");
+            if (!platform::display::IsScaleText(*scale)) {
+                std::fprintf(stderr, "dunspelt: --scale takes auto or 1 to 8 in steps of 0.5\n");
+                return 2;
+            }
+        } else if (arg == "--fullscreen") {
+            fullscreen = "true";
+        } else if (arg == "--windowed") {
+            fullscreen = "false";
         } else if (arg == "--app-dir") {
             options.appDir = value("--app-dir");
         } else if (arg == "--warp") {
@@ -89,12 +111,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dunspelt: --script needs --headless\n");
         return 2;
     }
+    if (!options.replay.empty() && options.headless) {
+        std::fprintf(stderr, "dunspelt: --replay plays in the windows; headless, use --script\n");
+        return 2;
+    }
     // Headless, the script is the only input: without one there is nothing to play.
     if (options.headless && options.script.empty()) {
         std::fprintf(stderr, "dunspelt: --headless needs --script FILE (the input to play)\n");
         return 2;
     }
+    if (warp != 0)
+        options.recordNotes.push_back("started with --warp " + std::to_string(warp) +
+                                      ": replay it with --warp " + std::to_string(warp) + " too");
     platform::LoadGameSettings(platform::SettingsPath(options.headless, settingsFile));
+    if (scale)
+        platform::GameSettings().Override("display", "scale", *scale);
+    if (fullscreen)
+        platform::GameSettings().Override("display", "fullscreen", *fullscreen);
     if (options.appDir.empty())
         options.appDir = DefaultAppFolder(argv[0]);
     while (options.appDir.size() > 1 && options.appDir.back() == '/') options.appDir.pop_back();

@@ -74,7 +74,22 @@ void App::RemoveFromScreen(Form* form) {
     std::erase(zOrder_, form);
 }
 
+bool App::ActsOn(const InputEvent& e) const {
+    switch (e.kind) {
+        case InputEvent::Kind::kKeyDown:
+        case InputEvent::Kind::kKeyUp:
+            return ActiveForm() != nullptr;
+        case InputEvent::Kind::kClick:
+        case InputEvent::Kind::kMouseMove:
+        case InputEvent::Kind::kClose:
+            return e.form && e.form->visible();
+    }
+    return false;
+}
+
 void App::Deliver(const InputEvent& e) {
+    if (inputObserver_ && ActsOn(e))
+        inputObserver_(e);
     switch (e.kind) {
         case InputEvent::Kind::kKeyDown:
         case InputEvent::Kind::kKeyUp:
@@ -86,6 +101,7 @@ void App::Deliver(const InputEvent& e) {
             }
             break;
         case InputEvent::Kind::kClick:
+            stats_.RecordClick(NowMicros());
             if (e.form && e.form->visible())
                 e.form->DeliverClick(e.control);
             break;
@@ -101,7 +117,7 @@ void App::Deliver(const InputEvent& e) {
 }
 
 void App::DoEvents() {
-    if (frontend_)
+    if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
     // Deliver what is pending now; input arriving while a handler runs waits for the next call.
     // A close box pressed while a timer handler runs is acted on once the handler has
