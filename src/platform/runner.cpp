@@ -27,15 +27,24 @@ Surface ComposeScreen() {
 
 namespace {
 
-void EndIfNoFormLoaded(App& app) {
-    if (!app.AnyFormLoaded())
+// The process ends once no window of it is on screen, as when its last window closes. Forms
+// still loaded hidden (a game window reloaded by the to-menu button, the picture store) are
+// unloaded on the way, so nothing is left running that nobody can see or close.
+void EndIfNoWindowShown(App& app) {
+    if (!app.zOrder().empty())
+        return;
+    const std::vector<Form*> forms = app.forms();
+    for (Form* f : forms)
+        if (f->loaded())
+            f->Unload();
+    if (app.zOrder().empty())
         app.EndProcess(0);
 }
 
 void RunWindowed(App& app) {
     for (;;) {
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        EndIfNoWindowShown(app);
         const int64_t before = app.NowMicros();
         app.frontend().Present(app);
         app.stats().RecordPresent(app.NowMicros() - before);
@@ -50,7 +59,7 @@ void AdvanceClock(App& app, VirtualClock& clock, int64_t targetMicros) {
             break;
         clock.Set(std::max(due, clock.NowMicros()));
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        EndIfNoWindowShown(app);
     }
     clock.Set(targetMicros);
 }
@@ -67,38 +76,40 @@ void TakeScreenshot(App& app, const ScriptCommand& c) {
         std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";
 }
 
+// The input event of a key, click, move or close command.
+InputEvent EventOf(App& app, const ScriptCommand& c) {
+    using Kind = ScriptCommand::Kind;
+    switch (c.kind) {
+        case Kind::kKeyDown:
+            return {InputEvent::Kind::kKeyDown, nullptr, nullptr, c.keyCode};
+        case Kind::kKeyUp:
+            return {InputEvent::Kind::kKeyUp, nullptr, nullptr, c.keyCode};
+        default: {
+            Form* form = app.FindForm(c.form);
+            InputEvent e{c.kind == Kind::kClick  ? InputEvent::Kind::kClick
+                         : c.kind == Kind::kMove ? InputEvent::Kind::kMouseMove
+                                                 : InputEvent::Kind::kClose};
+            e.form = form;
+            e.control = c.control.empty() ? nullptr : form->FindControl(c.control);
+            return e;
+        }
+    }
+}
+
 void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& commands) {
     using Kind = ScriptCommand::Kind;
     for (const ScriptCommand& c : commands) {
-        InputEvent e{InputEvent::Kind::kKeyDown};
-        switch (c.kind) {
-            case Kind::kWait:
-                AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
-                continue;
-            case Kind::kScreenshot:
-                TakeScreenshot(app, c);
-                continue;
-            case Kind::kKeyDown:
-                e = {InputEvent::Kind::kKeyDown, nullptr, nullptr, c.keyCode};
-                break;
-            case Kind::kKeyUp:
-                e = {InputEvent::Kind::kKeyUp, nullptr, nullptr, c.keyCode};
-                break;
-            case Kind::kClick:
-            case Kind::kMove:
-            case Kind::kClose: {
-                Form* form = app.FindForm(c.form);
-                e.form = form;
-                e.control = c.control.empty() ? nullptr : form->FindControl(c.control);
-                e.kind = c.kind == Kind::kClick  ? InputEvent::Kind::kClick
-                         : c.kind == Kind::kMove ? InputEvent::Kind::kMouseMove
-                                                 : InputEvent::Kind::kClose;
-                break;
-            }
+        if (c.kind == Kind::kWait) {
+            AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
+        } else if (c.kind == Kind::kScreenshot) {
+            TakeScreenshot(app, c);
+        } else if (c.duringSetup) {
+            app.PostDuringSetup(EventOf(app, c));
+        } else {
+            app.Post(EventOf(app, c));
+            app.DoEvents();
+            EndIfNoWindowShown(app);
         }
-        app.Post(e);
-        app.DoEvents();
-        EndIfNoFormLoaded(app);
     }
     app.EndProcess(0);
 }
@@ -162,7 +173,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     int status = 0;
     try {
         start();
-        EndIfNoFormLoaded(app);
+        EndIfNoWindowShown(app);
         if (options.headless)
             RunScript(app, *virtualClock, script);
         else

@@ -13,6 +13,7 @@
 
 #include "platform/app.hpp"
 #include "platform/form.hpp"
+#include "platform/host/x11_window_system.hpp"
 
 namespace platform {
 
@@ -34,6 +35,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         SDL_Quit();
         return nullptr;
     }
+    host::InstallX11Handlers();
     std::unique_ptr<SdlFrontend> f(new SdlFrontend());
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
@@ -209,20 +211,44 @@ void SdlFrontend::Present(App& app) {
         SDL_UpdateWindowSurface(w.window);
         w.shownVersion = form->version();
     }
-    Form* top = app.ActiveForm();
-    if (top && top != focused_) {
-        focused_ = top;
-        Window& w = windows_[top];
-        if (w.window) {
-            SDL_RaiseWindow(w.window);
-            SDL_SetWindowInputFocus(w.window);
-        }
+    ApplyStacking(app);
+}
+
+void SdlFrontend::ApplyStacking(App& app) {
+    // The windows stack as the forms do (a screen kept above the game window stays above it):
+    // from the lowest form whose place changed, each is raised in turn.
+    const std::vector<Form*>& order = app.zOrder();
+    if (order != stacked_) {
+        size_t same = 0;
+        while (same < order.size() && same < stacked_.size() && order[same] == stacked_[same])
+            ++same;
+        for (size_t i = same; i < order.size(); ++i)
+            if (auto it = windows_.find(order[i]); it != windows_.end() && it->second.window)
+                SDL_RaiseWindow(it->second.window);
+        stacked_ = order;
+        focused_ = nullptr;
+    }
+    // The active form's window takes the keyboard, whether or not it is on top.
+    Form* active = app.ActiveForm();
+    if (active && active != focused_) {
+        focused_ = active;
+        if (auto it = windows_.find(active); it != windows_.end() && it->second.window)
+            SDL_SetWindowInputFocus(it->second.window);
     }
 }
 
 Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
     for (const auto& [form, w] : windows_)
         if (w.window && SDL_GetWindowID(w.window) == windowId)
+            return form;
+    return nullptr;
+}
+
+Form* SdlFrontend::FormOfNativeWindow(uint64_t nativeId) const {
+    if (nativeId == 0)
+        return nullptr;
+    for (const auto& [form, w] : windows_)
+        if (w.window && host::NativeWindowId(w.window) == nativeId)
             return form;
     return nullptr;
 }
@@ -298,6 +324,11 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                     out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
                 if (windows_.empty())
                     App::Get().EndProcess(0);
+                break;
+            case SDL_SYSWMEVENT:
+                // A window destroyed from outside counts as closed with its close box.
+                if (Form* form = FormOfNativeWindow(host::DestroyedNativeWindow(e)))
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
                 break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {

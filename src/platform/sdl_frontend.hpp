@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/frontend.hpp"
 
@@ -41,10 +42,13 @@ class SdlFrontend : public Frontend {
     Window& WindowFor(Form* form);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
+    Form* FormOfNativeWindow(uint64_t nativeId) const;
     void OpenAudio();
+    void ApplyStacking(App& app);
 
     int screenWidth_ = 1024, screenHeight_ = 768;
     std::map<Form*, Window> windows_;
+    std::vector<Form*> stacked_;
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;

@@ -8,6 +8,8 @@
 #include "level/level_setup.hpp"
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
+#include "screens/about.hpp"
+#include "screens/options.hpp"
 
 namespace game {
 namespace {
@@ -29,11 +31,25 @@ void ResetView() {
     ViewWidth = platform::RoundToI16(FrmMain().PlayArea.ScaleWidth());
 }
 
+// Shows the game window. The options and about screens, when open, stay above it; the game
+// window still takes the keys.
+void ShowGameWindow() {
+    FrmMain().Show();
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&options()), static_cast<platform::Form*>(&about())})
+        if (screen->visible())
+            platform::App::Get().Raise(screen);
+}
+
 }  // namespace
 
 void StartNewGame() {
     using namespace GameData;
     platform::App& app = platform::App::Get();
+    // A game window still loaded (a game running under a menu opened again over it) goes
+    // first, so that its load handler gives this game a fresh HUD and state.
+    if (FrmMain().loaded())
+        FrmMain().Unload();
     {
         SetupGuard noTicksYet;
         FrmPics().Load();
@@ -51,7 +67,7 @@ void StartNewGame() {
         if (SoundOption == 1)
             platform::PlaySoundFile(app.FilePath("\\muz\\level1.wav"));
         InitLevelActors();
-        FrmMain().Show();
+        ShowGameWindow();
     }
     app.DoEvents();
 }
@@ -82,6 +98,10 @@ void StartLevel2() {
     EnemyHP1 = 100;
     EnemyHP2 = 100;
     EnemyHP3 = 100;
+    // A game window closed while the between-levels screen was open came back hidden when the
+    // timer was enabled above: level 2 is not played in a window nobody sees.
+    if (!FrmMain().visible())
+        ShowGameWindow();
 }
 
 }  // namespace game
