@@ -21,6 +21,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     // Frames go to the window system as plain pixels; an accelerated window surface would load
     // a whole GL stack (a software one under a virtual display) to copy them.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    host::InstallX11ErrorHandlers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
@@ -35,7 +36,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         SDL_Quit();
         return nullptr;
     }
-    host::InstallX11Handlers();
+    host::WatchX11Windows();
     std::unique_ptr<SdlFrontend> f(new SdlFrontend());
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {

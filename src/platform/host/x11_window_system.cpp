@@ -7,8 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <set>
-#include <utility>
 
 #include "platform/abrupt_end.hpp"
 
@@ -39,8 +37,11 @@ bool FromARace(const XErrorEvent& e) {
 int OnXError(Display* display, XErrorEvent* e) {
     if (!FromARace(*e))
         return previousErrorHandler ? previousErrorHandler(display, e) : 0;
-    static std::set<std::pair<int, int>> logged;
-    if (logged.insert({e->error_code, e->request_code}).second) {
+    // Plain data, not a container: SDL's last requests are answered during the process's exit,
+    // after destructors of statics have run.
+    static bool logged[256][256];
+    if (!logged[e->error_code][e->request_code]) {
+        logged[e->error_code][e->request_code] = true;
         char text[128] = "";
         XGetErrorText(display, e->error_code, text, sizeof text);
         std::fprintf(stderr,
@@ -56,13 +57,17 @@ int OnDisplayLost(Display*) {
 
 }  // namespace
 
-void InstallX11Handlers() {
+void InstallX11ErrorHandlers() {
+    if (previousErrorHandler)
+        return;
+    previousErrorHandler = XSetErrorHandler(OnXError);
+    XSetIOErrorHandler(OnDisplayLost);
+}
+
+void WatchX11Windows() {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "x11") != 0)
         return;
-    // SDL's own handler (which restores the desktop mode, then lets Xlib end the process) stays
-    // behind ours for what is not a race.
-    previousErrorHandler = XSetErrorHandler(OnXError);
     XSetIOErrorHandler(OnDisplayLost);
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }

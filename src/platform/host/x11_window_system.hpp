@@ -9,11 +9,16 @@ union SDL_Event;
 
 namespace platform::host {
 
-// When SDL's video driver is X11 (call after its video set-up): installs a non-fatal X error
-// handler (each kind of error logged once; errors that are not about a vanished or changed
-// resource still go to the previous, fatal handler), an I/O error handler that flushes and ends
-// the process with status 1, and lets SDL pass on the raw window events.
-void InstallX11Handlers();
+// Installs a non-fatal X error handler (each kind of error logged once; errors that are not
+// about a vanished or changed resource still go to Xlib's fatal one) and an I/O error handler
+// that flushes and ends the process with status 1. Call before SDL's video set-up, so that SDL
+// keeps ours behind its own and puts ours back when it shuts down (its last requests can still
+// meet a window destroyed from outside).
+void InstallX11ErrorHandlers();
+
+// After SDL's video set-up, when its driver is X11: lets SDL pass on the raw window events (to
+// notice windows destroyed from outside) and keeps our I/O error handler in place.
+void WatchX11Windows();
 
 // The window system's id of an SDL window, or 0.
 uint64_t NativeWindowId(SDL_Window* window);
