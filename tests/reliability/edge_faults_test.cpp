@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "reliability/process_run.hpp"
 #include "screens/screen_flows.hpp"
 
+namespace fs = std::filesystem;
 using namespace testsupport;
 using namespace screentest;
 
@@ -206,4 +210,32 @@ TEST(EdgeFaults, ACloseBoxDuringTheMaskScanIsCarriedOutWhenTheSetUpHasFinished) 
               (std::vector<std::string>{"unload aik", "unload FrmPics", "unload FrmMain", "end"}));
     EXPECT_TRUE(TicksAfterNth(r, "unload aik", 1).empty());
     EXPECT_EQ(reliability::ReadAll(app.maps() / "level2.DAT"), ReferenceCache("level2"));
+}
+
+TEST(EdgeFaults, MemoryThatCannotBePreparedDuringTheIntroIsAllocatedAtTheLevelStart) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "a limit on address space leaves no room for the sanitizer's shadow memory";
+#else
+    // Level 2's map claims 65535 x 65535 pixels (17 GB): the intro's preparation of that much
+    // memory fails under a 4 GB address-space limit. Level 1 is small and plays all the same.
+    TempApp app;
+    for (const char* f : {"level1.MAP", "level1.MSK"})
+        fs::create_symlink(fs::path(DUNSPELT_APP_DIR) / "maps" / f, app.maps() / f);
+    const std::vector<uint8_t> hugePngHeader = {
+        0x89, 'P',  'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
+        0,    0xFF, 0xFF, 0,   0,    0xFF, 0xFF, 8,    2, 0, 0, 0,  0,   0,   0,   0};
+    reliability::WriteAll(app.maps() / "level2.MAP", hugePngHeader);
+    const fs::path script = app.dir() / "script.txt", trace = app.dir() / "trace.jsonl";
+    std::ofstream(script) << "wait 10500\nclick izvelne Command1\nwait 300\n";
+    const reliability::ProcessResult run = reliability::RunProcess(
+        {"/bin/sh", "-c", "ulimit -v 4000000 && exec \"$@\"", "sh", reliability::GameExecutable(),
+         "--headless", "--script", script.string(), "--trace", trace.string(), "--app-dir",
+         app.dir().string()});
+    EXPECT_EQ(run.signal, 0) << run.errors;
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const std::vector<uint8_t> bytes = reliability::ReadAll(trace);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find(R"("event":"show","form":"FrmMain")"), std::string::npos);
+    EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 30) << text;
+#endif
 }
