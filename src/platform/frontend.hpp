@@ -1,6 +1,7 @@
 // What the application needs from a front end: real SDL windows, or nothing at all (headless).
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,9 @@ class Frontend {
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.
     virtual void PlaySound(const std::string& path) = 0;
 };
+
+// The windowed front end, made by the host part (the only code that sees SDL); nullptr when
+// there is no display, and `why` then says what failed.
+std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why);
 
 }  // namespace platform

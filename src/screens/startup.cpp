@@ -4,10 +4,9 @@
 
 #include "assets/frm_pics.hpp"
 #include "assets/game_pictures.hpp"
-#include "core/frm_main.hpp"
 #include "level/level_memory.hpp"
 #include "platform/app.hpp"
-#include "platform/host/message_box.hpp"
+#include "platform/message_box.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
 #include "screens/intro.hpp"
@@ -15,6 +14,7 @@
 #include "screens/lose.hpp"
 #include "screens/options.hpp"
 #include "screens/win.hpp"
+#include "world/frm_main.hpp"
 
 namespace game {
 
@@ -61,7 +61,7 @@ int RunGame(const platform::RunOptions& options, int warp) {
         std::fprintf(stderr, "dunspelt: %s\n", text.c_str());
         // A player who started the game from the desktop menu sees no terminal.
         if (!options.headless)
-            platform::host::ShowErrorBoxIfDisplay("DUNSPELT", text);
+            platform::ShowErrorBoxIfDisplay("DUNSPELT", text);
         return 1;
     }
     return platform::RunApplication(options, [warp] { StartProgram(warp); });

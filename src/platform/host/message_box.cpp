@@ -1,11 +1,11 @@
-#include "platform/host/message_box.hpp"
+#include "platform/message_box.hpp"
 
 #include <SDL.h>
 
 #include <cstdlib>
 #include <cstring>
 
-namespace platform::host {
+namespace platform {
 
 bool ShowErrorBoxIfDisplay(const std::string& title, const std::string& text) {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
@@ -20,4 +20,4 @@ bool ShowErrorBoxIfDisplay(const std::string& title, const std::string& text) {
            0;
 }
 
-}  // namespace platform::host
+}  // namespace platform

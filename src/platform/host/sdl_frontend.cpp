@@ -1,4 +1,4 @@
-#include "platform/sdl_frontend.hpp"
+#include "platform/host/sdl_frontend.hpp"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -386,6 +386,10 @@ void SdlFrontend::PlaySound(const std::string& path) {
     }
     playing_ = Mix_LoadWAV(path.c_str());
     Mix_PlayChannel(0, playing_ ? playing_ : alert_, 0);
+}
+
+std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why) {
+    return SdlFrontend::Create(why);
 }
 
 }  // namespace platform
