@@ -7,7 +7,10 @@
 #include "platform/sound.hpp"
 #include "play/game_loop.hpp"
 #include "screens/about.hpp"
+#include "screens/aik.hpp"
+#include "screens/lose.hpp"
 #include "screens/options.hpp"
+#include "screens/win.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 
@@ -46,8 +49,15 @@ void ShowGameWindow() {
 void StartNewGame() {
     using namespace GameData;
     platform::App& app = platform::App::Get();
-    // A game window still loaded (a game running under a menu opened again over it) goes
-    // first, so that its load handler gives this game a fresh HUD and state.
+    // What is left of an earlier game goes first, so that this one starts as in a fresh
+    // process: its between-levels, victory or defeat screen (still open when the menu was
+    // opened again over the game), then the game window, whose load handler then gives this
+    // game a fresh HUD and state.
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&aik()), static_cast<platform::Form*>(&win()),
+          static_cast<platform::Form*>(&lose())})
+        if (screen->loaded())
+            screen->Unload();
     if (FrmMain().loaded())
         FrmMain().Unload();
     {

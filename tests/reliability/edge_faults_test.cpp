@@ -239,3 +239,23 @@ TEST(EdgeFaults, MemoryThatCannotBePreparedDuringTheIntroIsAllocatedAtTheLevelSt
     EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 30) << text;
 #endif
 }
+
+TEST(EdgeFaults, AStartFromTheMenuClosesTheEndScreenLeftFromTheGameBefore) {
+    // Right held in a game started with the options screen open; options' back opens the menu
+    // over it, and the player walks on into the pit: the defeat screen opens beside the menu.
+    // The menu's start button then begins a fresh game without that screen.
+    RunResult r = RunHeadless(PitApp(), kUntilMenu +
+                                            "click izvelne Command2\nclick izvelne Command1\n"
+                                            "wait 20\nkeydown Right\nclick options Command2\n"
+                                            "wait 3000\nclick izvelne Command1\nwait 100\n");
+    ExpectCleanRun(r);
+    ASSERT_NE(EventTime(r, "show lose"), -1);
+    ASSERT_LT(EventTime(r, "show lose"), EventTime(r, "unload lose"));
+    EXPECT_EQ(EventsFrom(r, "unload lose"),
+              (std::vector<std::string>{"unload lose", "load FrmPics", "load FrmMain",
+                                        "sound muz/level1.wav", "show FrmMain", "end"}));
+    const std::vector<TraceLine> game2 = TicksAfterNth(r, "show FrmMain", 2);
+    ASSERT_FALSE(game2.empty());
+    EXPECT_EQ(game2.front().Str("HP"), "100");
+    EXPECT_EQ(game2.front().Actor(1, "X"), 10);
+}

@@ -27,6 +27,8 @@ const Target kTargets[] = {
 };
 const char* const kForms[] = {"intro", "izvelne", "options", "about",
                               "aik",   "win",     "lose",    "FrmMain"};
+// The windows around play, whose close boxes matter most once the level ends are reached.
+const char* const kPlayForms[] = {"FrmMain", "aik", "win", "lose", "izvelne"};
 const char* const kKeys[] = {"Left", "Right", "Up", "Down", "Space", "Ctrl"};
 
 }  // namespace
@@ -75,7 +77,8 @@ RandomScript MakeRandomScript(std::mt19937& rng, int sequences, RandomStyle styl
                 const Target& t = nonExit[size_t(below(int(nonExit.size())))];
                 out << prefix << "move " << t.form << (*t.control ? " " : "") << t.control << "\n";
             } else {
-                out << prefix << "close " << kForms[below(8)] << "\n";
+                out << prefix << "close "
+                    << (style.leanRight ? kPlayForms[below(5)] : kForms[below(8)]) << "\n";
             }
         }
     }

@@ -19,7 +19,8 @@ struct RandomScript {
 // How the random input leans.
 struct RandomStyle {
     // Right held most of the time and Left seldom, with longer waits, so that play reaches the
-    // level ends (on levels without pits) and the screens that follow them.
+    // level ends (on levels without pits) and the screens that follow them; close boxes are
+    // pressed only on the windows around play.
     bool leanRight = false;
 };
 
