@@ -158,7 +158,6 @@ TEST(StartupFaults, BadScriptLinesEndWithStatusTwoNamingTheLineBeforeTheGameStar
         "during-setup",                  // input command missing
         "during-setup wait 10",          // only input can arrive in a set-up
         "during-setup close nowhere",    // unknown form
-        "during-setup during-setup keydown Left",  // once is enough
     };
     for (const std::string& line : bad) {
         const std::string script = "# comment\nwait 10\n\n" + line + "   # the bad one\nwait 10\n";
