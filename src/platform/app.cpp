@@ -90,7 +90,22 @@ Form* App::ActiveForm() const {
     return zOrder_.empty() ? nullptr : zOrder_.back();
 }
 
+bool App::ActsOn(const InputEvent& e) const {
+    switch (e.kind) {
+        case InputEvent::Kind::kKeyDown:
+        case InputEvent::Kind::kKeyUp:
+            return ActiveForm() != nullptr;
+        case InputEvent::Kind::kClick:
+        case InputEvent::Kind::kMouseMove:
+        case InputEvent::Kind::kClose:
+            return e.form && e.form->visible();
+    }
+    return false;
+}
+
 void App::Deliver(const InputEvent& e) {
+    if (inputObserver_ && ActsOn(e))
+        inputObserver_(e);
     switch (e.kind) {
         case InputEvent::Kind::kKeyDown:
         case InputEvent::Kind::kKeyUp:
@@ -118,7 +133,7 @@ void App::Deliver(const InputEvent& e) {
 }
 
 void App::DoEvents() {
-    if (frontend_)
+    if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
     if (setupDepth_ > 0 && !duringSetup_.empty()) {
         pending_.insert(pending_.end(), duringSetup_.begin(), duringSetup_.end());
@@ -177,6 +192,17 @@ int64_t App::NextTimerDue() const {
             (best < 0 || t->dueMicros() < best))
             best = t->dueMicros();
     return best;
+}
+
+void App::EndIfNoWindowShown() {
+    if (!zOrder_.empty())
+        return;
+    const std::vector<Form*> forms = forms_;
+    for (Form* f : forms)
+        if (f->loaded())
+            f->Unload();
+    if (zOrder_.empty())
+        EndProcess(0);
 }
 
 void App::EndProcess(int status) {

@@ -71,6 +71,10 @@ class App {
     // runs, clicks and close boxes wait until it has finished: nothing the player does in
     // their yields can unload what they are using or start another set-up.
     void DoEvents();
+    // Whether DoEvents collects the front end's input itself (the default). Recording and replay
+    // turn it off: the runner then takes input only between timer events, as a script does,
+    // never in the middle of a tick or a set-up.
+    void SetPollInDoEvents(bool poll) { pollInDoEvents_ = poll; }
     void Post(const InputEvent& event) { pending_.push_back(event); }
     // Scripted input that arrives at the next yield of a set-up (tests of those yields).
     void PostDuringSetup(const InputEvent& event) { duringSetup_.push_back(event); }
@@ -87,6 +91,12 @@ class App {
     // The earliest due time of an enabled timer of a loaded form, or -1.
     int64_t NextTimerDue() const;
 
+    // Ends the process once no window of it is on screen, as when its last window closes.
+    // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture
+    // store) are unloaded on the way, so nothing is left running that nobody can see or close.
+    // The runners call it between input events, never inside a handler.
+    void EndIfNoWindowShown();
+
     [[noreturn]] void EndProcess(int status = 0);
 
     Tracer& tracer() { return tracer_; }
@@ -94,6 +104,13 @@ class App {
     void TraceEvent(std::string_view event, std::string_view key = {}, std::string_view value = {});
 
     void Deliver(const InputEvent& event);
+    // Whether Deliver would act on the event now: a key with a form active, the rest on a
+    // visible form.
+    bool ActsOn(const InputEvent& event) const;
+    // Sees every input the game acts on, just before it is acted on (recordings).
+    void SetInputObserver(std::function<void(const InputEvent&)> observer) {
+        inputObserver_ = std::move(observer);
+    }
 
   private:
     App();
@@ -110,6 +127,8 @@ class App {
     Form* active_ = nullptr;
     int timersRunning_ = 0;
     int setupDepth_ = 0;
+    bool pollInDoEvents_ = true;
+    std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;
     TickStats stats_;
     std::shared_ptr<Surface> icon_;

@@ -36,6 +36,7 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
+    void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
     // Draws over a copy of a form's picture on its way to the screen (the form's own picture
     // is untouched); nullptr: the picture goes as it is.
@@ -102,6 +103,7 @@ class SdlFrontend : public Frontend {
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
+    std::string titleSuffix_;
 };
 
 }  // namespace platform
