@@ -282,10 +282,13 @@ TEST(WindowFaults, AMissingPictureIsShownInAMessageBoxWhenThereIsADisplay) {
     ASSERT_TRUE(game.process.WaitFor(5000)) << "the box was not dismissed";
     EXPECT_EQ(game.process.status(), 1);
 
-    // Headless runs never show one, display or not.
-    const reliability::ProcessResult headless = reliability::RunProcess(
-        {reliability::GameExecutable(), "--headless", "--app-dir", app.dir().string()}, {},
-        {display.env()}, 20);
+    // Headless runs never show one, display or not (headless play needs a script).
+    const std::string script = (app.dir() / "wait.txt").string();
+    std::ofstream(script) << "wait 100\n";
+    const reliability::ProcessResult headless =
+        reliability::RunProcess({reliability::GameExecutable(), "--headless", "--script", script,
+                                 "--app-dir", app.dir().string()},
+                                {}, {display.env()}, 20);
     EXPECT_EQ(headless.status, 1) << headless.errors;
     EXPECT_NE(headless.errors.find("hugo1.bmp"), std::string::npos) << headless.errors;
 }
