@@ -146,12 +146,12 @@ TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromO
     // Options and about open, each moved aside so that the menu's start button stays free
     // (there is no window manager to move them).
     Click(display, menu, 396, 280);
-    const std::string options = FindWindow(display, game, "OPTIONS", 5000);
+    const std::string options = FindWindow(display, game, "OPTIONS", 15000);
     ASSERT_FALSE(options.empty());
     Xdotool(display, {"windowmove", options, "0", "440"});
     Sleep(500);
     Click(display, menu, 396, 392);
-    const std::string about = FindWindow(display, game, "About", 5000);
+    const std::string about = FindWindow(display, game, "About", 15000);
     ASSERT_FALSE(about.empty());
     Xdotool(display, {"windowmove", about, "470", "0"});
     Sleep(500);
