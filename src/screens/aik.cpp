@@ -41,7 +41,10 @@ void AikForm::Control_Click(platform::Control& control) {
 
 void AikForm::Command1_Click() {
     Unload();
-    StartLevel2();
+    // The game window still shows the level just finished.
+    const LevelFacts* finished = LevelShown();
+    if (const LevelFacts* next = finished ? LevelNumbered(finished->next) : nullptr)
+        StartLevel(*next);
 }
 
 void AikForm::Command2_Click() {

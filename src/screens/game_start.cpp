@@ -1,5 +1,7 @@
 #include "screens/game_start.hpp"
 
+#include <string>
+
 #include "assets/frm_pics.hpp"
 #include "level/level_resources.hpp"
 #include "level/level_setup.hpp"
@@ -29,59 +31,59 @@ void ResetView() {
     ViewWidth = platform::RoundToI16(FrmMain().PlayArea.ScaleWidth());
 }
 
-}  // namespace
-
-void StartNewGame() {
+void ResetEnemyHealth() {
     using namespace GameData;
-    platform::App& app = platform::App::Get();
-    {
-        SetupGuard noTicksYet;
-        FrmPics().Load();
-        FrmMain().Load();
-        FrmMain().GameTimer.SetEnabled(true);
-        ClearPlayKeys();
-        ResetView();
-        Score = 0;
-        EnemyHP1 = 100;
-        EnemyHP2 = 100;
-        EnemyHP3 = 100;
-        FrmMain().level.SetCaption("1");
-        FrmMain().Refresh();
-        LoadLevelResources(app.FilePath("\\maps\\"), "level1");
-        if (SoundOption == 1)
-            platform::PlaySoundFile(app.FilePath("\\muz\\level1.wav"));
-        InitLevelActors();
-        FrmMain().Show();
-    }
-    app.DoEvents();
-}
-
-void StartLevel2() {
-    using namespace GameData;
-    platform::App& app = platform::App::Get();
-    SetupGuard noTicksYet;
-    FrmMain().GameTimer.SetEnabled(true);
-    ClearPlayKeys();
-    FrmMain().level.SetCaption("2");
-    ResetView();
-    Actors(1).X = 10;
-    Actors(1).Y = 300;
-    LoadLevelResources(app.FilePath("\\maps\\"), "level2");
-    if (SoundOption == 1)
-        platform::PlaySoundFile(app.FilePath("\\muz\\level2.wav"));
-    Actors(2).X = 1320;
-    Actors(3).X = 4370;
-    Actors(4).X = 10200;
-    Actors(2).Y = 340;
-    Actors(3).Y = 170;
-    Actors(4).Y = 325;
-    for (int i = 2; i <= 4; ++i) {
-        Actors(i).Width = platform::RoundToI16(FrmPics().l2e.ScaleWidth());
-        Actors(i).Height = platform::RoundToI16(FrmPics().l2e.ScaleHeight());
-    }
     EnemyHP1 = 100;
     EnemyHP2 = 100;
     EnemyHP3 = 100;
+}
+
+void ShowLevelNumber(const LevelFacts& level) {
+    FrmMain().level.SetCaption(std::to_string(level.number));
+}
+
+}  // namespace
+
+// The steps of both set-ups in the order the game has always taken them. A new game loads the
+// picture store and the game window, resets the score and rebuilds the actor table; a later
+// level moves the same actors, and score, health and sizes carry over from the level before.
+void StartLevel(const LevelFacts& level) {
+    using namespace GameData;
+    platform::App& app = platform::App::Get();
+    const bool newGame = &level == &Levels().front();
+    {
+        SetupGuard noTicksYet;
+        if (newGame) {
+            FrmPics().Load();
+            FrmMain().Load();
+        }
+        FrmMain().GameTimer.SetEnabled(true);
+        ClearPlayKeys();
+        if (!newGame)
+            ShowLevelNumber(level);
+        ResetView();
+        if (newGame) {
+            Score = 0;
+            ResetEnemyHealth();
+            ShowLevelNumber(level);
+            FrmMain().Refresh();
+        } else {
+            PlacePlayer(level);
+        }
+        LoadLevelResources(app.FilePath("\\maps\\"), level.baseName);
+        if (SoundOption == 1)
+            platform::PlaySoundFile(app.FilePath(std::string("\\muz\\") + level.music));
+        if (newGame) {
+            InitLevelActors(level);
+            FrmMain().Show();
+        } else {
+            PlaceEnemies(level);
+            ResetEnemyHealth();
+        }
+    }
+    // The first ticks and the game window's paint run here.
+    if (newGame)
+        app.DoEvents();
 }
 
 }  // namespace game
