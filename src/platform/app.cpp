@@ -86,6 +86,7 @@ void App::Deliver(const InputEvent& e) {
             }
             break;
         case InputEvent::Kind::kClick:
+            stats_.RecordClick(NowMicros());
             if (e.form && e.form->visible())
                 e.form->DeliverClick(e.control);
             break;
