@@ -41,7 +41,7 @@ void App::RegisterForm(Form* form) {
 
 void App::UnregisterForm(Form* form) {
     std::erase(forms_, form);
-    std::erase(zOrder_, form);
+    RemoveFromScreen(form);
 }
 
 void App::RegisterTimer(Timer* timer) {
@@ -66,15 +66,46 @@ bool App::AnyFormLoaded() const {
 void App::BringToFront(Form* form) {
     std::erase(zOrder_, form);
     zOrder_.push_back(form);
+    active_ = form;
     if (frontend_)
         frontend_->Shown(*this, *form);
 }
 
+void App::Raise(Form* form) {
+    if (std::find(zOrder_.begin(), zOrder_.end(), form) == zOrder_.end())
+        return;
+    std::erase(zOrder_, form);
+    zOrder_.push_back(form);
+}
+
 void App::RemoveFromScreen(Form* form) {
     std::erase(zOrder_, form);
+    if (active_ == form)
+        active_ = nullptr;
+}
+
+Form* App::ActiveForm() const {
+    if (active_)
+        return active_;
+    return zOrder_.empty() ? nullptr : zOrder_.back();
+}
+
+bool App::ActsOn(const InputEvent& e) const {
+    switch (e.kind) {
+        case InputEvent::Kind::kKeyDown:
+        case InputEvent::Kind::kKeyUp:
+            return ActiveForm() != nullptr;
+        case InputEvent::Kind::kClick:
+        case InputEvent::Kind::kMouseMove:
+        case InputEvent::Kind::kClose:
+            return e.form && e.form->visible();
+    }
+    return false;
 }
 
 void App::Deliver(const InputEvent& e) {
+    if (inputObserver_ && ActsOn(e))
+        inputObserver_(e);
     switch (e.kind) {
         case InputEvent::Kind::kKeyDown:
         case InputEvent::Kind::kKeyUp:
@@ -102,15 +133,22 @@ void App::Deliver(const InputEvent& e) {
 }
 
 void App::DoEvents() {
-    if (frontend_)
+    if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
+    if (setupDepth_ > 0 && !duringSetup_.empty()) {
+        pending_.insert(pending_.end(), duringSetup_.begin(), duringSetup_.end());
+        duringSetup_.clear();
+    }
     // Deliver what is pending now; input arriving while a handler runs waits for the next call.
-    // A close box pressed while a timer handler runs is acted on once the handler has
-    // finished, so that a tick never loses its window half-way.
+    // A click or close box while a timer handler or a set-up runs is acted on once that has
+    // finished, so that a tick never loses its window half-way and a set-up never has its
+    // pictures freed or a second set-up started inside it. Keys and mouse moves go through.
+    const bool holdWindowInput = timersRunning_ > 0 || setupDepth_ > 0;
     std::vector<InputEvent> batch, deferred;
     batch.swap(pending_);
     for (size_t i = 0; i < batch.size(); ++i) {
-        if (timersRunning_ > 0 && batch[i].kind == InputEvent::Kind::kClose) {
+        if (holdWindowInput && (batch[i].kind == InputEvent::Kind::kClose ||
+                                batch[i].kind == InputEvent::Kind::kClick)) {
             deferred.push_back(batch[i]);
             continue;
         }
@@ -154,6 +192,17 @@ int64_t App::NextTimerDue() const {
             (best < 0 || t->dueMicros() < best))
             best = t->dueMicros();
     return best;
+}
+
+void App::EndIfNoWindowShown() {
+    if (!zOrder_.empty())
+        return;
+    const std::vector<Form*> forms = forms_;
+    for (Form* f : forms)
+        if (f->loaded())
+            f->Unload();
+    if (zOrder_.empty())
+        EndProcess(0);
 }
 
 void App::EndProcess(int status) {

@@ -31,6 +31,8 @@ class Frontend {
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.
     virtual void PlaySound(const std::string& path) = 0;
+    // Added to every window's title (a replay says so); nothing to do without windows.
+    virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
 };
 
 // The windowed front end, made by the host part (the only code that sees SDL); nullptr when

@@ -4,12 +4,15 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/abrupt_end.hpp"
 #include "platform/app.hpp"
 #include "platform/form.hpp"
 #include "platform/headless_frontend.hpp"
-#include "platform/picture_file.hpp"
+#include "platform/input_recorder.hpp"
+#include "platform/paced_runner.hpp"
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
+#include "platform/script_input.hpp"
 
 namespace platform {
 
@@ -26,15 +29,10 @@ Surface ComposeScreen() {
 
 namespace {
 
-void EndIfNoFormLoaded(App& app) {
-    if (!app.AnyFormLoaded())
-        app.EndProcess(0);
-}
-
 void RunWindowed(App& app) {
     for (;;) {
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
         const int64_t before = app.NowMicros();
         app.frontend().Present(app);
         app.stats().RecordPresent(app.NowMicros() - before);
@@ -49,57 +47,49 @@ void AdvanceClock(App& app, VirtualClock& clock, int64_t targetMicros) {
             break;
         clock.Set(std::max(due, clock.NowMicros()));
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
     }
     clock.Set(targetMicros);
 }
 
-void TakeScreenshot(App& app, const ScriptCommand& c) {
-    Surface picture;
-    if (c.form.empty()) {
-        picture = ComposeScreen();
-    } else {
-        Form* form = app.FindForm(c.form);
-        picture = form->Client();
-    }
-    if (!SavePng(picture, c.file))
-        std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";
-}
-
-void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& commands) {
-    using Kind = ScriptCommand::Kind;
+void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& commands,
+               bool strict, InputRecorder& recorder) {
     for (const ScriptCommand& c : commands) {
-        InputEvent e{InputEvent::Kind::kKeyDown};
-        switch (c.kind) {
-            case Kind::kWait:
-                AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
-                continue;
-            case Kind::kScreenshot:
-                TakeScreenshot(app, c);
-                continue;
-            case Kind::kKeyDown:
-                e = {InputEvent::Kind::kKeyDown, nullptr, nullptr, c.keyCode};
-                break;
-            case Kind::kKeyUp:
-                e = {InputEvent::Kind::kKeyUp, nullptr, nullptr, c.keyCode};
-                break;
-            case Kind::kClick:
-            case Kind::kMove:
-            case Kind::kClose: {
-                Form* form = app.FindForm(c.form);
-                e.form = form;
-                e.control = c.control.empty() ? nullptr : form->FindControl(c.control);
-                e.kind = c.kind == Kind::kClick  ? InputEvent::Kind::kClick
-                         : c.kind == Kind::kMove ? InputEvent::Kind::kMouseMove
-                                                 : InputEvent::Kind::kClose;
-                break;
-            }
+        if (c.kind == ScriptCommand::Kind::kWait) {
+            AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
+        } else {
+            PlayCommand(app, c, strict);
+            app.EndIfNoWindowShown();
         }
-        app.Post(e);
-        app.DoEvents();
-        EndIfNoFormLoaded(app);
+        recorder.KeepUp(clock.NowMicros());
     }
     app.EndProcess(0);
+}
+
+// Reads a script, checking its form and control names; false (after saying why) when it
+// cannot be read or a line is bad. `strict` tells whether it is a recording.
+bool LoadScript(App& app, const std::string& path, std::vector<ScriptCommand>& script,
+                bool& strict) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << "dunspelt: cannot read script " << path << "\n";
+        return false;
+    }
+    std::string first;
+    std::getline(in, first);
+    strict = IsRecording(first);
+    in.clear();
+    in.seekg(0);
+    try {
+        script = ParseScript(in, [&](const std::string& form, const std::string& control) {
+            Form* f = app.FindForm(form);
+            return f && (control.empty() || f->FindControl(control));
+        });
+    } catch (const ScriptError& e) {
+        std::cerr << "dunspelt: " << path << ": " << e.what() << "\n";
+        return false;
+    }
+    return true;
 }
 
 void ReportError(App& app, const RuntimeError& e) {
@@ -121,29 +111,19 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     if (options.stats)
         app.stats().Enable();
     std::vector<ScriptCommand> script;
+    bool strict = false;
     VirtualClock* virtualClock = nullptr;
+    PacedClock* pacedClock = nullptr;
     if (options.headless) {
         app.SetFrontend(std::make_unique<HeadlessFrontend>());
         auto clock = std::make_unique<VirtualClock>();
         virtualClock = clock.get();
         app.SetClock(std::move(clock));
-        if (!options.script.empty()) {
-            std::ifstream in(options.script);
-            if (!in) {
-                std::cerr << "dunspelt: cannot read script " << options.script << "\n";
-                return 2;
-            }
-            try {
-                script = ParseScript(in, [&](const std::string& form, const std::string& control) {
-                    Form* f = app.FindForm(form);
-                    return f && (control.empty() || f->FindControl(control));
-                });
-            } catch (const ScriptError& e) {
-                std::cerr << "dunspelt: " << options.script << ": " << e.what() << "\n";
-                return 2;
-            }
-        }
+        if (!options.script.empty() && !LoadScript(app, options.script, script, strict))
+            return 2;
     } else {
+        if (!options.replay.empty() && !LoadScript(app, options.replay, script, strict))
+            return 2;
         std::string why;
         auto frontend = CreateWindowedFrontend(why);
         if (!frontend) {
@@ -151,8 +131,28 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
                       << "); use --headless to run without one\n";
             return 1;
         }
+        if (!options.replay.empty())
+            frontend->SetTitleSuffix(" (replay)");
         app.SetFrontend(std::move(frontend));
-        app.SetClock(std::make_unique<RealClock>());
+        if (!options.record.empty() || !options.replay.empty()) {
+            auto clock = std::make_unique<PacedClock>();
+            pacedClock = clock.get();
+            app.SetClock(std::move(clock));
+            app.SetPollInDoEvents(false);
+        } else {
+            app.SetClock(std::make_unique<RealClock>());
+        }
+    }
+    InputRecorder recorder;
+    if (!options.record.empty()) {
+        if (!recorder.Open(options.record, options.recordNotes)) {
+            std::cerr << "dunspelt: cannot write recording " << options.record << "\n";
+            return 2;
+        }
+        app.SetInputObserver(
+            [&](const InputEvent& e) { recorder.Record(e, App::Get().NowMicros()); });
+        // A display lost under the game ends it at once; the recording is finished first.
+        FlushBeforeAbruptEnd([&recorder] { recorder.Finish(App::Get().NowMicros()); });
     }
     if (!options.trace.empty() && !app.tracer().Open(options.trace)) {
         std::cerr << "dunspelt: cannot write trace " << options.trace << "\n";
@@ -161,17 +161,30 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     int status = 0;
     try {
         start();
-        EndIfNoFormLoaded(app);
-        if (options.headless)
-            RunScript(app, *virtualClock, script);
-        else
+        app.EndIfNoWindowShown();
+        if (options.headless) {
+            RunScript(app, *virtualClock, script, strict, recorder);
+        } else if (pacedClock) {
+            PlayerFeed player;
+            ScriptFeed replay(script, strict);
+            InputFeed& feed = options.replay.empty() ? static_cast<InputFeed&>(player) : replay;
+            RunPaced(app, *pacedClock, feed, &recorder);
+        } else {
             RunWindowed(app);
+        }
     } catch (const ProcessExit& e) {
         status = e.status;
     } catch (const RuntimeError& e) {
         ReportError(app, e);
         status = 1;
+    } catch (const ScriptError& e) {
+        // A recording that no longer fits the game: it stops where it went another way.
+        const std::string& file = options.headless ? options.script : options.replay;
+        std::cerr << "dunspelt: " << file << ": " << e.what() << "\n";
+        status = 2;
     }
+    app.SetInputObserver(nullptr);
+    recorder.Finish(app.NowMicros());
     app.TraceEvent("end");
     app.tracer().Flush();
     if (options.stats)

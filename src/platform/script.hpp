@@ -1,6 +1,8 @@
 // Scripts that drive the game headless: one command per line, '#' starts a comment.
 //   wait MS | keydown KEY | keyup KEY | click FORM CONTROL | move FORM [CONTROL]
 //   close FORM | screenshot FILE [FORM]
+//   during-setup keydown|keyup|click|move|close ...: that input arrives at the next yield of a
+//   set-up (a new game or the next level scanning its mask) instead of now
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -14,6 +16,7 @@ namespace platform {
 struct ScriptCommand {
     enum class Kind { kWait, kKeyDown, kKeyUp, kClick, kMove, kClose, kScreenshot };
     Kind kind;
+    bool duringSetup = false;
     int line = 0;
     int64_t ms = 0;
     int keyCode = 0;

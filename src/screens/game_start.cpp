@@ -8,6 +8,11 @@
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
 #include "play/game_loop.hpp"
+#include "screens/about.hpp"
+#include "screens/aik.hpp"
+#include "screens/lose.hpp"
+#include "screens/options.hpp"
+#include "screens/win.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 
@@ -42,6 +47,30 @@ void ShowLevelNumber(const LevelFacts& level) {
     FrmMain().level.SetCaption(std::to_string(level.number));
 }
 
+// Shows the game window. The options and about screens, when open, stay above it; the game
+// window still takes the keys.
+void ShowGameWindow() {
+    FrmMain().Show();
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&options()), static_cast<platform::Form*>(&about())})
+        if (screen->visible())
+            platform::App::Get().Raise(screen);
+}
+
+// What is left of an earlier game goes first, so that a new one starts as in a fresh process:
+// its between-levels, victory or defeat screen (still open when the menu was opened again over
+// the game), then the game window, whose load handler then gives this game a fresh HUD and
+// state.
+void CloseEarlierGame() {
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&aik()), static_cast<platform::Form*>(&win()),
+          static_cast<platform::Form*>(&lose())})
+        if (screen->loaded())
+            screen->Unload();
+    if (FrmMain().loaded())
+        FrmMain().Unload();
+}
+
 }  // namespace
 
 // The steps of both set-ups in the order the game has always taken them. A new game loads the
@@ -51,6 +80,8 @@ void StartLevel(const LevelFacts& level) {
     using namespace GameData;
     platform::App& app = platform::App::Get();
     const bool newGame = &level == &Levels().front();
+    if (newGame)
+        CloseEarlierGame();
     {
         SetupGuard noTicksYet;
         if (newGame) {
@@ -75,10 +106,14 @@ void StartLevel(const LevelFacts& level) {
             platform::PlaySoundFile(app.FilePath(std::string("\\muz\\") + level.music));
         if (newGame) {
             InitLevelActors(level);
-            FrmMain().Show();
+            ShowGameWindow();
         } else {
             PlaceEnemies(level);
             ResetEnemyHealth();
+            // A game window closed while the between-levels screen was open came back hidden
+            // when the timer was enabled above: a level is not played in a window nobody sees.
+            if (!FrmMain().visible())
+                ShowGameWindow();
         }
     }
     // The first ticks and the game window's paint run here.

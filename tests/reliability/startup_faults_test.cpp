@@ -155,6 +155,9 @@ TEST(StartupFaults, BadScriptLinesEndWithStatusTwoNamingTheLineBeforeTheGameStar
         "move nowhere",                  // unknown form
         "close FrmMain PlayArea",        // close takes a form only
         "screenshot x.png nowhere",      // unknown form
+        "during-setup",                  // input command missing
+        "during-setup wait 10",          // only input can arrive in a set-up
+        "during-setup close nowhere",    // unknown form
     };
     for (const std::string& line : bad) {
         const std::string script = "# comment\nwait 10\n\n" + line + "   # the bad one\nwait 10\n";
@@ -187,9 +190,10 @@ TEST(CommandLine, HelpListsEveryOptionOnOneLineAndVersionPrintsIt) {
         EXPECT_GT(line.size(), option.size() + 10) << option << " has no description";
     }
     // Every option listed is accepted (on a run that ends at once), and only those are.
-    const std::set<std::string> expected = {"--headless", "--script", "--trace",      "--warp",
-                                            "--app-dir",  "--stats",  "--help",       "--version",
-                                            "--settings", "--scale",  "--fullscreen", "--windowed"};
+    const std::set<std::string> expected = {"--headless",   "--script",  "--trace",    "--record",
+                                            "--replay",     "--warp",    "--app-dir",  "--stats",
+                                            "--help",       "--version", "--settings", "--scale",
+                                            "--fullscreen", "--windowed"};
     EXPECT_EQ(listed, expected);
     ProcessResult unknown = RunProcess({GameExecutable(), "--vsync"});
     EXPECT_EQ(unknown.status, 2);

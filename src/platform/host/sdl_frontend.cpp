@@ -17,6 +17,7 @@
 #include "platform/game_settings.hpp"
 #include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
+#include "platform/host/x11_window_system.hpp"
 
 namespace platform {
 
@@ -24,6 +25,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     // Frames go to the window system as plain pixels; an accelerated window surface would load
     // a whole GL stack (a software one under a virtual display) to copy them.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    host::InstallX11ErrorHandlers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
@@ -38,6 +40,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         SDL_Quit();
         return nullptr;
     }
+    host::WatchX11Windows();
     std::unique_ptr<SdlFrontend> f(new SdlFrontend());
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
@@ -222,8 +225,8 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     const display::Size size = WindowSizeInPoints(*form);
     const display::Point origin = WindowOriginInPoints(*form);
-    w.window = SDL_CreateWindow(form->CaptionText().c_str(), origin.x, origin.y, size.width,
-                                size.height, flags);
+    w.window = SDL_CreateWindow((form->CaptionText() + titleSuffix_).c_str(), origin.x, origin.y,
+                                size.width, size.height, flags);
     if (!w.window)
         return w;
     w.presenter = std::make_unique<WindowPresenter>(w.window, renderDriver_);
@@ -353,7 +356,7 @@ void SdlFrontend::Present(App& app) {
     // A changed picture goes into its texture at once; the screen gets it when the pacer
     // allows (once per refresh, in a gap between ticks). A new window shows its first picture
     // without waiting.
-    const int64_t now = app.NowMicros();
+    const int64_t now = app.clock().PaceMicros();
     const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
@@ -362,7 +365,7 @@ void SdlFrontend::Present(App& app) {
             continue;
         if (w.caption != form->CaptionText()) {
             w.caption = form->CaptionText();
-            SDL_SetWindowTitle(w.window, w.caption.c_str());
+            SDL_SetWindowTitle(w.window, (w.caption + titleSuffix_).c_str());
         }
         if (w.left != form->Left() || w.top != form->Top()) {
             w.left = form->Left();
@@ -385,22 +388,46 @@ void SdlFrontend::Present(App& app) {
     if (shownAny) {
         app.stats().RecordFrame(now);
         if (frameDue)
-            pacer_.Shown(now, app.NowMicros());
+            pacer_.Shown(now, app.clock().PaceMicros());
     }
-    Form* top = app.ActiveForm();
-    if (top && top != focused_) {
-        focused_ = top;
-        Window& w = windows_[top];
-        if (w.window) {
-            SDL_RaiseWindow(w.window);
-            SDL_SetWindowInputFocus(w.window);
-        }
+    ApplyStacking(app);
+}
+
+void SdlFrontend::ApplyStacking(App& app) {
+    // The windows stack as the forms do (a screen kept above the game window stays above it):
+    // from the lowest form whose place changed, each is raised in turn.
+    const std::vector<Form*>& order = app.zOrder();
+    if (order != stacked_) {
+        size_t same = 0;
+        while (same < order.size() && same < stacked_.size() && order[same] == stacked_[same])
+            ++same;
+        for (size_t i = same; i < order.size(); ++i)
+            if (auto it = windows_.find(order[i]); it != windows_.end() && it->second.window)
+                SDL_RaiseWindow(it->second.window);
+        stacked_ = order;
+        focused_ = nullptr;
+    }
+    // The active form's window takes the keyboard, whether or not it is on top.
+    Form* active = app.ActiveForm();
+    if (active && active != focused_) {
+        focused_ = active;
+        if (auto it = windows_.find(active); it != windows_.end() && it->second.window)
+            SDL_SetWindowInputFocus(it->second.window);
     }
 }
 
 Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
     for (const auto& [form, w] : windows_)
         if (w.window && SDL_GetWindowID(w.window) == windowId)
+            return form;
+    return nullptr;
+}
+
+Form* SdlFrontend::FormOfNativeWindow(uint64_t nativeId) const {
+    if (nativeId == 0)
+        return nullptr;
+    for (const auto& [form, w] : windows_)
+        if (w.window && host::NativeWindowId(w.window) == nativeId)
             return form;
     return nullptr;
 }
@@ -507,6 +534,11 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 if (windows_.empty())
                     App::Get().EndProcess(0);
                 break;
+            case SDL_SYSWMEVENT:
+                // A window destroyed from outside counts as closed with its close box.
+                if (Form* form = FormOfNativeWindow(host::DestroyedNativeWindow(e)))
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     if (Form* form = FormOfWindow(e.window.windowID))
@@ -527,7 +559,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // A frame held back for the display's pace wakes the loop at its slot when it fits
     // before the next tick; otherwise it goes out in the gap after that tick.
     if (AnyShowPending()) {
-        const int64_t wake = pacer_.WakeFor(app.NowMicros(), dueMicros);
+        const int64_t wake = pacer_.WakeFor(app.clock().PaceMicros(), dueMicros);
         if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
             dueMicros = wake;
     }
@@ -538,7 +570,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // Wait for input until about 2 ms before the due time, sleep finely until 0.2 ms before
     // it, and spin only that last fraction.
     for (;;) {
-        int64_t remaining = dueMicros - app.NowMicros();
+        int64_t remaining = dueMicros - app.clock().PaceMicros();
         if (remaining <= 0)
             return;
         if (remaining > 3000) {

@@ -36,6 +36,7 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
+    void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
     // Draws over a copy of a form's picture on its way to the screen (the form's own picture
     // is untouched); nullptr: the picture goes as it is.
@@ -61,7 +62,9 @@ class SdlFrontend : public Frontend {
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
+    Form* FormOfNativeWindow(uint64_t nativeId) const;
     void OpenAudio();
+    void ApplyStacking(App& app);
 
     // Sizes and places one window for the current scale and fullscreen state.
     void Layout(Form& form, Window& w);
@@ -93,12 +96,14 @@ class SdlFrontend : public Frontend {
     Surface overlaid_;
 
     std::map<Form*, Window> windows_;
+    std::vector<Form*> stacked_;
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
+    std::string titleSuffix_;
 };
 
 }  // namespace platform
