@@ -41,10 +41,7 @@ void AikForm::Control_Click(platform::Control& control) {
 
 void AikForm::Command1_Click() {
     Unload();
-    // The game window still shows the level just finished.
-    const LevelFacts* finished = LevelShown();
-    if (const LevelFacts* next = finished ? LevelNumbered(finished->next) : nullptr)
-        StartLevel(*next);
+    StartNextLevel();
 }
 
 void AikForm::Command2_Click() {

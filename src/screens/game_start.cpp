@@ -71,7 +71,15 @@ void CloseEarlierGame() {
         FrmMain().Unload();
 }
 
+// The level the last set-up started.
+const LevelFacts* levelInPlay = nullptr;
+
 }  // namespace
+
+void StartNextLevel() {
+    if (const LevelFacts* next = levelInPlay ? LevelNumbered(levelInPlay->next) : nullptr)
+        StartLevel(*next);
+}
 
 // The steps of both set-ups in the order the game has always taken them. A new game loads the
 // picture store and the game window, resets the score and rebuilds the actor table; a later
@@ -80,6 +88,7 @@ void StartLevel(const LevelFacts& level) {
     using namespace GameData;
     platform::App& app = platform::App::Get();
     const bool newGame = &level == &Levels().front();
+    levelInPlay = &level;
     if (newGame)
         CloseEarlierGame();
     {

@@ -9,4 +9,8 @@ namespace game {
 // Called after the screen that asked for it has unloaded itself.
 void StartLevel(const LevelFacts& level);
 
+// The level after the one last started (the between-levels screen's next-level button); nothing
+// after the last level. The game window need not be loaded: its caption is not read.
+void StartNextLevel();
+
 }  // namespace game
