@@ -27,14 +27,15 @@ void EnsureGameReady() {
 
 void StartLevel1(benchmark::State& state, bool withCache) {
     EnsureGameReady();
-    const std::string cache = platform::App::Get().FilePath("\\maps\\level1.DAT");
+    const std::string cache = platform::App::Get().FilePath(
+        std::string("\\maps\\") + game::Levels().front().baseName + ".DAT");
     for (auto _ : state) {
         state.PauseTiming();
         game::ShutdownGame();
         if (!withCache)
             std::filesystem::remove(cache);
         state.ResumeTiming();
-        game::StartNewGame();
+        game::StartLevel(game::Levels().front());
     }
     game::ShutdownGame();
 }

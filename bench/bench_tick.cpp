@@ -57,8 +57,8 @@ void SetUpBusyLevel2() {
     app.SetPath(DUNSPELT_APP_DIR);
     game::CreateAllForms();
     game::PrepareGame();
-    game::StartNewGame();
-    game::StartLevel2();
+    game::StartLevel(game::Levels()[0]);
+    game::StartLevel(game::Levels()[1]);
     Actors(1).X = 400;
     Actors(1).Y = 300;
     for (int i = 2; i <= 4; ++i) {

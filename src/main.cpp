@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "level/level_table.hpp"
 #include "platform/display_geometry.hpp"
 #include "platform/game_settings.hpp"
 #include "platform/runner.hpp"
@@ -19,7 +20,7 @@ const char kUsage[] =
     "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
     "  --record FILE    save every input as a script that replays this game\n"
     "  --replay FILE    watch a recording in the windows at real speed (headless: --script)\n"
-    "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
+    "  --warp N         skip the intro and menu and start at level N\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
     "  --settings FILE  read and write this settings file (default ~/.config/dunspelt/)\n"
@@ -96,9 +97,12 @@ int main(int argc, char** argv) {
         } else if (arg == "--app-dir") {
             options.appDir = value("--app-dir");
         } else if (arg == "--warp") {
-            std::string w = value("--warp");
-            if (w != "1" && w != "2") {
-                std::fprintf(stderr, "dunspelt: --warp takes 1 or 2\n");
+            const std::string w = value("--warp");
+            const size_t levels = game::Levels().size();
+            if (w.empty() || w.size() > 3 || w.find_first_not_of("0123456789") != w.npos ||
+                std::stoul(w) < 1 || std::stoul(w) > levels) {
+                std::fprintf(stderr, "dunspelt: --warp takes a level number from 1 to %zu\n",
+                             levels);
                 return 2;
             }
             warp = std::stoi(w);

@@ -1,6 +1,7 @@
 #include "combat/level_end.hpp"
 
 #include "combat/screen_links.hpp"
+#include "level/level_table.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 
@@ -11,13 +12,6 @@ using namespace GameData;
 
 constexpr i32 kFallLimit = 480;
 constexpr double kHealthLimit = 0;
-constexpr i32 kLevel1End = 9910;
-constexpr i32 kLevel2End = 11910;
-
-// Read afresh at each test, as the caption is the level's only record.
-double LevelNumber() {
-    return platform::ReadNumber(FrmMain().level.Caption());
-}
 
 }  // namespace
 
@@ -40,18 +34,18 @@ bool CheckHealth() {
 }
 
 bool CheckLevelEnd() {
-    if (LevelNumber() == 1 && Actors(1).X > kLevel1End) {
-        FrmMain().GameTimer.SetEnabled(false);
+    const LevelFacts* level = LevelShown();
+    if (level == nullptr || Actors(1).X <= level->endX)
+        return false;
+    FrmMain().GameTimer.SetEnabled(false);
+    if (level->next != 0) {
+        // The game window stays as it is under the between-levels screen.
         OpenBetweenLevels();
         return true;
     }
-    if (LevelNumber() == 2 && Actors(1).X > kLevel2End) {
-        FrmMain().GameTimer.SetEnabled(false);
-        FrmMain().Unload();
-        OpenVictory();
-        return true;
-    }
-    return false;
+    FrmMain().Unload();
+    OpenVictory();
+    return true;
 }
 
 }  // namespace game

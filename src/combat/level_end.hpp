@@ -10,8 +10,8 @@ bool CheckFall();
 // The HP caption at or below 0: the game window closes and the defeat screen opens.
 bool CheckHealth();
 
-// Level 1 past X 9910: the ticks stop and the between-levels screen opens over the game window.
-// Level 2 past X 11910: the game window closes and the victory screen opens.
+// The player past the level's end: the ticks stop and the between-levels screen opens over the
+// game window, or after the last level the game window closes and the victory screen opens.
 bool CheckLevelEnd();
 
 }  // namespace game

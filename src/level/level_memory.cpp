@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "level/level_resources.hpp"
+#include "level/level_table.hpp"
 #include "platform/checked.hpp"
 #include "platform/large_blocks.hpp"
 #include "platform/picture_file.hpp"
@@ -13,7 +14,8 @@ namespace game {
 
 void WarmLevelMemory(const std::string& folder) {
     size_t mapBytes = 0, gridBytes = 0, maskBytes = 0;
-    for (const char* level : {"level1", "level2"}) {
+    for (const LevelFacts& facts : Levels()) {
+        const std::string level = facts.baseName;
         const auto size = platform::ReadPictureSize(folder + level + ".MAP");
         if (!size)
             continue;

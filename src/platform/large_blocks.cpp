@@ -76,6 +76,22 @@ void TouchEveryPage(void* p, size_t bytes) {
     for (size_t i = 0; i < bytes; i += kSmallPage) bytePointer[i] = 0;
 }
 
+// Runs on the preparing thread, where an escaping exception would end the process: a block the
+// system cannot give now is just not prepared, and the level start that needs it asks for it
+// itself (and reports a real shortage there, as any allocation would).
+void PrepareBlock(Pool& pool, size_t bytes) noexcept {
+    const size_t rounded = RoundedToHugePages(std::max<size_t>(bytes, 1));
+    void* p = nullptr;
+    try {
+        p = FreshBlock(rounded);
+        TouchEveryPage(p, rounded);
+        std::lock_guard poolLock(pool.mutex);
+        pool.idle.push_back({p, rounded});
+    } catch (const std::exception&) {
+        std::free(p);
+    }
+}
+
 }  // namespace
 
 void* AllocateLarge(size_t bytes) {
@@ -128,25 +144,12 @@ void WarmLargeBlocks(std::vector<size_t> sizes) {
     Pool& pool = ThePool();
     pool.WaitForWarmer();
     std::lock_guard lock(pool.warmerMutex);
-    // Only a head start: when memory or a thread cannot be had, the blocks are simply not
-    // prepared and the level start allocates its own, as it would without this.
     try {
         pool.warmer = std::thread([&pool, sizes = std::move(sizes)] {
-            for (size_t bytes : sizes) {
-                void* p = nullptr;
-                try {
-                    const size_t rounded = RoundedToHugePages(std::max<size_t>(bytes, 1));
-                    p = FreshBlock(rounded);
-                    TouchEveryPage(p, rounded);
-                    std::lock_guard poolLock(pool.mutex);
-                    pool.idle.push_back({p, rounded});
-                } catch (...) {
-                    std::free(p);
-                    return;
-                }
-            }
+            for (size_t bytes : sizes) PrepareBlock(pool, bytes);
         });
     } catch (const std::system_error&) {
+        // No thread to be had: the blocks are simply made when a level asks for them.
     }
 }
 

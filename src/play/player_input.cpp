@@ -1,6 +1,7 @@
 #include "play/player_input.hpp"
 
 #include "level/grid_queries.hpp"
+#include "level/level_table.hpp"
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
 #include "world/foot_point.hpp"
@@ -63,15 +64,9 @@ void FireInto(ShotSlot slot) {
     slot.active = 1;
 }
 
-double LevelNumber() {
-    return platform::ReadNumber(FrmMain().level.Caption());
-}
-
 void UpdateWindowTitle() {
-    if (LevelNumber() == 1)
-        FrmMain().SetCaption("DUNSPELT LEVEL 1 - SWAMP");
-    if (LevelNumber() == 2)
-        FrmMain().SetCaption("DUNSPELT LEVEL 2 - CAVES");
+    if (const LevelFacts* level = LevelShown())
+        FrmMain().SetCaption(level->title);
 }
 
 [[noreturn]] void EndOnEscape() {

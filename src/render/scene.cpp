@@ -1,6 +1,8 @@
 #include "render/scene.hpp"
 
+#include "assets/enemy_sprites.hpp"
 #include "assets/frm_pics.hpp"
+#include "level/level_table.hpp"
 #include "render/blit.hpp"
 #include "render/walk_cycle.hpp"
 #include "world/frm_main.hpp"
@@ -14,11 +16,6 @@ using platform::PictureBox;
 using platform::Sub32;
 
 constexpr i32 kShotStep = 10;
-
-// The level number shown by the HUD, read afresh at every test.
-double LevelNumber() {
-    return platform::ReadNumber(FrmMain().level.Caption());
-}
 
 // Shots are drawn at the picture box's outer size.
 i16 OuterWidth(const PictureBox& box) {
@@ -71,7 +68,9 @@ struct EnemySlot {
 };
 
 // The one shared enemy shot, drawn and moved once for each enemy whose shot flag is set.
-void FlyEnemyShot(EnemySlot enemy, PictureBox& sprite, PictureBox& mask, i32 yOffset) {
+void FlyEnemyShot(EnemySlot enemy, const EnemySprites& sprites, i32 yOffset) {
+    PictureBox& sprite = sprites.shot;
+    PictureBox& mask = sprites.shotMask;
     using namespace GameData;
     const i16 w = OuterWidth(sprite), h = OuterHeight(sprite);
     const i32 y = Add32(EnemyShotY, yOffset);
@@ -93,31 +92,28 @@ void FlyEnemyShot(EnemySlot enemy, PictureBox& sprite, PictureBox& mask, i32 yOf
 void DrawEnemyShot(EnemySlot enemy) {
     if (enemy.shotFired != 1)
         return;
-    FrmPicsForm& pics = FrmPics();
-    if (LevelNumber() == 1)
-        FlyEnemyShot(enemy, pics.l1s, pics.l1sm, 10);
-    if (LevelNumber() == 2)
-        FlyEnemyShot(enemy, pics.l2s, pics.l2sm, 28);
+    // The HUD's level, read afresh; a number no level has draws no enemy shot.
+    if (const LevelFacts* level = LevelShown())
+        FlyEnemyShot(enemy, EnemySpriteSet(level->spriteSet), level->enemyShotDrop);
 }
 
-void DrawEnemyFacing(const Actor& a, i16 facesLeft, PictureBox& left, PictureBox& leftMask,
-                     PictureBox& right, PictureBox& rightMask) {
+void DrawEnemyFacing(const Actor& a, i16 facesLeft, const EnemySprites& sprites) {
     const i32 ex = Sub32(a.X, GameData::CameraX);
     const i32 ey = Sub32(a.Y, GameData::CameraY);
     if (facesLeft == 0)
-        BlitEnemySprite(ex, ey, a.Width, a.Height, left.Hdc(), leftMask.Hdc());
+        BlitEnemySprite(ex, ey, a.Width, a.Height, sprites.facingLeft.Hdc(),
+                        sprites.facingLeftMask.Hdc());
     if (facesLeft == 1)
-        BlitEnemySprite(ex, ey, a.Width, a.Height, right.Hdc(), rightMask.Hdc());
+        BlitEnemySprite(ex, ey, a.Width, a.Height, sprites.facingRight.Hdc(),
+                        sprites.facingRightMask.Hdc());
 }
 
 void DrawEnemy(EnemySlot enemy) {
-    FrmPicsForm& pics = FrmPics();
-    if (LevelNumber() == 1 && enemy.hp > 0)
-        DrawEnemyFacing(GameData::Actors(enemy.actor), enemy.facesLeft, pics.l1e, pics.l1em,
-                        pics.l1e1, pics.l1e1m);
-    if (LevelNumber() == 2 && enemy.hp > 0)
-        DrawEnemyFacing(GameData::Actors(enemy.actor), enemy.facesLeft, pics.l2e, pics.l2em,
-                        pics.l2e1, pics.l2e1m);
+    // The HUD's level, read afresh; a number no level has draws no enemies.
+    const LevelFacts* level = LevelShown();
+    if (level != nullptr && enemy.hp > 0)
+        DrawEnemyFacing(GameData::Actors(enemy.actor), enemy.facesLeft,
+                        EnemySpriteSet(level->spriteSet));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ void AikForm::Control_Click(platform::Control& control) {
 
 void AikForm::Command1_Click() {
     Unload();
-    StartLevel2();
+    StartNextLevel();
 }
 
 void AikForm::Command2_Click() {

@@ -1,5 +1,7 @@
 #include "screens/game_start.hpp"
 
+#include <string>
+
 #include "assets/frm_pics.hpp"
 #include "level/level_resources.hpp"
 #include "level/level_setup.hpp"
@@ -34,6 +36,17 @@ void ResetView() {
     ViewWidth = platform::RoundToI16(FrmMain().PlayArea.ScaleWidth());
 }
 
+void ResetEnemyHealth() {
+    using namespace GameData;
+    EnemyHP1 = 100;
+    EnemyHP2 = 100;
+    EnemyHP3 = 100;
+}
+
+void ShowLevelNumber(const LevelFacts& level) {
+    FrmMain().level.SetCaption(std::to_string(level.number));
+}
+
 // Shows the game window. The options and about screens, when open, stay above it; the game
 // window still takes the keys.
 void ShowGameWindow() {
@@ -44,15 +57,11 @@ void ShowGameWindow() {
             platform::App::Get().Raise(screen);
 }
 
-}  // namespace
-
-void StartNewGame() {
-    using namespace GameData;
-    platform::App& app = platform::App::Get();
-    // What is left of an earlier game goes first, so that this one starts as in a fresh
-    // process: its between-levels, victory or defeat screen (still open when the menu was
-    // opened again over the game), then the game window, whose load handler then gives this
-    // game a fresh HUD and state.
+// What is left of an earlier game goes first, so that a new one starts as in a fresh process:
+// its between-levels, victory or defeat screen (still open when the menu was opened again over
+// the game), then the game window, whose load handler then gives this game a fresh HUD and
+// state.
+void CloseEarlierGame() {
     for (platform::Form* screen :
          {static_cast<platform::Form*>(&aik()), static_cast<platform::Form*>(&win()),
           static_cast<platform::Form*>(&lose())})
@@ -60,58 +69,65 @@ void StartNewGame() {
             screen->Unload();
     if (FrmMain().loaded())
         FrmMain().Unload();
-    {
-        SetupGuard noTicksYet;
-        FrmPics().Load();
-        FrmMain().Load();
-        FrmMain().GameTimer.SetEnabled(true);
-        ClearPlayKeys();
-        ResetView();
-        Score = 0;
-        EnemyHP1 = 100;
-        EnemyHP2 = 100;
-        EnemyHP3 = 100;
-        FrmMain().level.SetCaption("1");
-        FrmMain().Refresh();
-        LoadLevelResources(app.FilePath("\\maps\\"), "level1");
-        if (SoundOption == 1)
-            platform::PlaySoundFile(app.FilePath("\\muz\\level1.wav"));
-        InitLevelActors();
-        ShowGameWindow();
-    }
-    app.DoEvents();
 }
 
-void StartLevel2() {
+// The level the last set-up started.
+const LevelFacts* levelInPlay = nullptr;
+
+}  // namespace
+
+void StartNextLevel() {
+    if (const LevelFacts* next = levelInPlay ? LevelNumbered(levelInPlay->next) : nullptr)
+        StartLevel(*next);
+}
+
+// The steps of both set-ups in the order the game has always taken them. A new game loads the
+// picture store and the game window, resets the score and rebuilds the actor table; a later
+// level moves the same actors, and score, health and sizes carry over from the level before.
+void StartLevel(const LevelFacts& level) {
     using namespace GameData;
     platform::App& app = platform::App::Get();
-    SetupGuard noTicksYet;
-    FrmMain().GameTimer.SetEnabled(true);
-    ClearPlayKeys();
-    FrmMain().level.SetCaption("2");
-    ResetView();
-    Actors(1).X = 10;
-    Actors(1).Y = 300;
-    LoadLevelResources(app.FilePath("\\maps\\"), "level2");
-    if (SoundOption == 1)
-        platform::PlaySoundFile(app.FilePath("\\muz\\level2.wav"));
-    Actors(2).X = 1320;
-    Actors(3).X = 4370;
-    Actors(4).X = 10200;
-    Actors(2).Y = 340;
-    Actors(3).Y = 170;
-    Actors(4).Y = 325;
-    for (int i = 2; i <= 4; ++i) {
-        Actors(i).Width = platform::RoundToI16(FrmPics().l2e.ScaleWidth());
-        Actors(i).Height = platform::RoundToI16(FrmPics().l2e.ScaleHeight());
+    const bool newGame = &level == &Levels().front();
+    levelInPlay = &level;
+    if (newGame)
+        CloseEarlierGame();
+    {
+        SetupGuard noTicksYet;
+        if (newGame) {
+            FrmPics().Load();
+            FrmMain().Load();
+        }
+        FrmMain().GameTimer.SetEnabled(true);
+        ClearPlayKeys();
+        if (!newGame)
+            ShowLevelNumber(level);
+        ResetView();
+        if (newGame) {
+            Score = 0;
+            ResetEnemyHealth();
+            ShowLevelNumber(level);
+            FrmMain().Refresh();
+        } else {
+            PlacePlayer(level);
+        }
+        LoadLevelResources(app.FilePath("\\maps\\"), level.baseName);
+        if (SoundOption == 1)
+            platform::PlaySoundFile(app.FilePath(std::string("\\muz\\") + level.music));
+        if (newGame) {
+            InitLevelActors(level);
+            ShowGameWindow();
+        } else {
+            PlaceEnemies(level);
+            ResetEnemyHealth();
+            // A game window closed while the between-levels screen was open came back hidden
+            // when the timer was enabled above: a level is not played in a window nobody sees.
+            if (!FrmMain().visible())
+                ShowGameWindow();
+        }
     }
-    EnemyHP1 = 100;
-    EnemyHP2 = 100;
-    EnemyHP3 = 100;
-    // A game window closed while the between-levels screen was open came back hidden when the
-    // timer was enabled above: level 2 is not played in a window nobody sees.
-    if (!FrmMain().visible())
-        ShowGameWindow();
+    // The first ticks and the game window's paint run here.
+    if (newGame)
+        app.DoEvents();
 }
 
 }  // namespace game

@@ -67,7 +67,7 @@ void IzvelneForm::Control_Click(platform::Control& control) {
 
 void IzvelneForm::Command1_Click() {
     Unload();
-    StartNewGame();
+    StartLevel(Levels().front());
 }
 
 void IzvelneForm::Command2_Click() {

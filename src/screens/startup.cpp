@@ -39,7 +39,8 @@ std::string PrepareGame() {
 }
 
 // A warp presses the buttons without their screens being open: the menu's start button (its
-// unload finds nothing to close), then for level 2 the between-levels next-level button. The
+// unload finds nothing to close), then the between-levels next-level button once for every
+// level after the first up to the one asked for. The
 // menu never loaded, so the sound option keeps its starting value, off.
 void StartProgram(int warp) {
     if (warp == 0) {
@@ -49,8 +50,7 @@ void StartProgram(int warp) {
         return;
     }
     izvelne().Command1_Click();
-    if (warp >= 2)
-        aik().Command1_Click();
+    for (int level = 2; level <= warp; ++level) aik().Command1_Click();
 }
 
 int RunGame(const platform::RunOptions& options, int warp) {

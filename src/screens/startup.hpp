@@ -1,5 +1,5 @@
 // How the program starts: every form created, the pictures checked, then the intro — or, with
-// a warp, straight into level 1 or 2 as the menu and the between-levels screen would set it up.
+// a warp, straight into a level as the menu and the between-levels screen would set it up.
 #pragma once
 #include <string>
 

@@ -38,7 +38,7 @@ class LevelSetup : public leveltest::InProcessGame {};
 
 TEST_F(LevelSetup, FirstGameStartsTheFourActorsAtTheirLevelOnePlaces) {
     FrmMain().level.SetCaption("1");
-    InitLevelActors();
+    InitLevelActors(Levels().front());
     ExpectActors({{10, 10, 46, 65}, {700, 390, 63, 64}, {2200, 390, 63, 64}, {7000, 390, 63, 64}});
 }
 
@@ -52,19 +52,19 @@ TEST_F(LevelSetup, ATableLeftByAnEarlierGameIsRebuilt) {
     // The player's picture after a walk frame 45 pixels wide was shown.
     FrmPics().Character.SetPicture(FrmPics().hugo2.Picture());
     FrmMain().level.SetCaption("1");
-    InitLevelActors();
+    InitLevelActors(Levels().front());
     ExpectActors({{10, 10, 45, 65}, {700, 390, 63, 64}, {2200, 390, 63, 64}, {7000, 390, 63, 64}});
 }
 
 TEST_F(LevelSetup, EnemySizeFollowsTheLevelCaptionReadAtTheCall) {
     FrmMain().level.SetCaption("2");
-    InitLevelActors();
+    InitLevelActors(Levels().front());
     EXPECT_EQ(GameData::Actors(4).Width, 77);
     EXPECT_EQ(GameData::Actors(4).Height, 64);
 
     // Neither 1 nor 2: the fresh entries keep the zero size.
     FrmMain().level.SetCaption("3");
-    InitLevelActors();
+    InitLevelActors(Levels().front());
     for (int i = 2; i <= 4; ++i) {
         EXPECT_EQ(GameData::Actors(i).Width, 0);
         EXPECT_EQ(GameData::Actors(i).Height, 0);
@@ -72,7 +72,7 @@ TEST_F(LevelSetup, EnemySizeFollowsTheLevelCaptionReadAtTheCall) {
 
     FrmMain().level.SetCaption("one");
     try {
-        InitLevelActors();
+        InitLevelActors(Levels().front());
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::kErrTypeMismatch);

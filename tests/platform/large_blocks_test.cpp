@@ -65,3 +65,18 @@ TEST_F(LargeBlocks, VectorsOnTheLargeAllocatorBehaveAsStandardOnes) {
     std::vector<int16_t, platform::LargeAllocator<int16_t>> small(10, 7);
     EXPECT_EQ(platform::IdleLargeBytes(), 6 * kMB);  // small arrays never touch the pool
 }
+
+// The preparing thread must not end the game when the system refuses a block: that block is
+// just not prepared, the others are, and a later request is served as usual.
+TEST_F(LargeBlocks, ABlockTheSystemRefusesIsLeftOutOfThePreparation) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer ends the process on a refused allocation by itself";
+#else
+    platform::WarmLargeBlocks({size_t(1) << 62, 4 * kMB});
+    EXPECT_EQ(platform::IdleLargeBytes(), 4 * kMB);
+    void* block = platform::AllocateLarge(4 * kMB);
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 0x11, 4 * kMB);
+    platform::FreeLarge(block);
+#endif
+}

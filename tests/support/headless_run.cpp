@@ -1,4 +1,5 @@
 #include "support/headless_run.hpp"
+#include "level/level_table.hpp"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "level/level_table.hpp"
 #include "platform/picture_file.hpp"
 
 namespace fs = std::filesystem;
@@ -60,8 +62,11 @@ TempApp::~TempApp() {
 }
 
 void TempApp::UseBakedLevels() {
-    for (const char* f : {"level1.MAP", "level1.MSK", "level2.MAP", "level2.MSK"})
-        fs::create_symlink(BuiltApp() / "maps" / f, maps() / f);
+    for (const game::LevelFacts& level : game::Levels())
+        for (const char* ext : {".MAP", ".MSK"}) {
+            const std::string f = level.baseName + std::string(ext);
+            fs::create_symlink(BuiltApp() / "maps" / f, maps() / f);
+        }
 }
 
 void TempApp::WriteLevel(const std::string& base, const platform::Surface& map,
@@ -161,17 +166,21 @@ bool RunResult::HasEvent(const std::string& text) const {
 
 RunResult RunHeadless(const TempApp& app, const std::string& script,
                       const std::vector<std::string>& args) {
+    return RunHeadlessProgram(BuiltApp() / "dunspelt", app, script, args);
+}
+
+RunResult RunHeadlessProgram(const fs::path& program, const TempApp& app, const std::string& script,
+                             const std::vector<std::string>& args) {
     const fs::path scriptFile = app.dir() / "script.txt";
     const fs::path traceFile = app.dir() / "trace.jsonl";
     const fs::path errFile = app.dir() / "stderr.txt";
     std::ofstream(scriptFile) << script;
     fs::remove(traceFile);
-    std::string cmd = ShellQuote((BuiltApp() / "dunspelt").string());
+    std::string cmd = ShellQuote(program.string());
     cmd.append(" --headless --script ").append(ShellQuote(scriptFile.string()));
     cmd.append(" --trace ").append(ShellQuote(traceFile.string()));
     cmd.append(" --app-dir ").append(ShellQuote(app.dir().string()));
-    for (const std::string& a : args)
-        cmd.append(" ").append(ShellQuote(a));
+    for (const std::string& a : args) cmd.append(" ").append(ShellQuote(a));
     cmd.append(" 2>").append(ShellQuote(errFile.string()));
     int raw = std::system(cmd.c_str());
     RunResult r;

@@ -58,6 +58,9 @@ struct RunResult {
 // Runs `dunspelt --headless --script <script text> --trace ... --app-dir <app>` plus `args`.
 RunResult RunHeadless(const TempApp& app, const std::string& script,
                       const std::vector<std::string>& args = {});
+// The same with another build of the game (one made on other levels).
+RunResult RunHeadlessProgram(const std::filesystem::path& program, const TempApp& app,
+                             const std::string& script, const std::vector<std::string>& args = {});
 
 // Level pictures for tests: `width` x `height`, sky above `floorRow`, solid from it down.
 struct TestLevel {

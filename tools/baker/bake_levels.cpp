@@ -1,4 +1,4 @@
-// Bakes the two levels from their descriptions in resources/levels/: the map picture the
+// Bakes every level from their descriptions in resources/levels/: the map picture the
 // player sees and the black-and-white mask the game reads as solid ground.
 #include <stdexcept>
 #include <string>
@@ -7,14 +7,15 @@
 #include "level_check.hpp"
 #include "level_layout.hpp"
 #include "level_paint.hpp"
+#include "level_table.hpp"
 #include "level_terrain.hpp"
 #include "raster.hpp"
 
 namespace baker {
 namespace {
 
-void BakeLevel(const std::string& description, const std::string& mapsDir) {
-    const LevelLayout level = LoadLevelLayout(description);
+void BakeLevel(const LevelLayout& level, const std::string& mapsDir) {
+    const std::string description = level.name + " (level " + std::to_string(level.number) + ")";
     const SolidMap solid = BuildSolidMap(level);
     std::string report;
     for (const std::string& problem : CheckLevel(level, solid)) report += "\n  " + problem;
@@ -37,8 +38,7 @@ void BakeLevel(const std::string& description, const std::string& mapsDir) {
 void BakeLevels(const std::string& resources, const std::string& app) {
     const std::string dir = app + "/maps/";
     EnsureDirectory(dir);
-    BakeLevel(resources + "/levels/level1.txt", dir);
-    BakeLevel(resources + "/levels/level2.txt", dir);
+    for (const LevelLayout& level : LoadLevelSet(resources + "/levels")) BakeLevel(level, dir);
 }
 
 }  // namespace baker

@@ -33,11 +33,22 @@ LevelLayout ParseLevelLayout(const std::string& text, const std::string& fileNam
         auto fail = [&](const std::string& why) {
             throw std::runtime_error(fileName + ":" + std::to_string(lineNo) + ": " + why);
         };
-        if (key == "name" || key == "theme") {
+        if (key == "title") {
+            std::string rest;
+            std::getline(in >> std::ws, rest);
+            while (!rest.empty() &&
+                   (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r'))
+                rest.pop_back();
+            if (rest.empty())
+                fail("title needs a text");
+            level.title = rest;
+            continue;
+        }
+        if (key == "name" || key == "theme" || key == "music") {
             std::string word;
             if (!(in >> word))
                 fail(key + " needs a word");
-            (key == "name" ? level.name : level.theme) = word;
+            (key == "name" ? level.name : key == "theme" ? level.theme : level.music) = word;
             continue;
         }
         const std::vector<int> v = ReadInts(in);
@@ -47,7 +58,14 @@ LevelLayout ParseLevelLayout(const std::string& text, const std::string& fileNam
             if (v.size() != n)
                 fail("'" + key + "' takes " + std::to_string(n) + " numbers");
         };
-        if (key == "size") {
+        if (key == "number") {
+            need(1);
+            level.number = v[0];
+        } else if (key == "sprites") {
+            need(2);
+            level.spriteSet = v[0];
+            level.enemyShotDrop = v[1];
+        } else if (key == "size") {
             need(2);
             level.width = v[0];
             level.height = v[1];

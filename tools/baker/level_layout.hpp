@@ -33,8 +33,13 @@ struct Placement {
 };
 
 struct LevelLayout {
-    std::string name;   // base file name, e.g. "level1"
-    std::string theme;  // "swamp" or "caves"
+    int number = 0;         // the level's place in the game and the HUD's level caption
+    std::string name;       // base file name, e.g. "level1"
+    std::string theme;      // "swamp" or "caves"
+    std::string title;      // the game window's caption while the level is played
+    std::string music;      // file in muz/ played when the level starts
+    int spriteSet = 0;      // enemy pictures: 1 the swamp's, 2 the caves'
+    int enemyShotDrop = 0;  // rows below the shot's y at which the enemy shot is drawn
     int width = 0, height = 0;
     int seed = 1;
     Placement start{};

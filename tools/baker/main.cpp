@@ -1,17 +1,28 @@
 // dunspelt-baker RESOURCES_DIR APP_DIR: writes every picture, level and music file of the game.
+// dunspelt-baker --level-table LEVELS_DIR OUT_FILE: writes the game's table of level facts.
 #include <SDL.h>
 
 #include <cstdio>
 #include <exception>
 
+#include <string>
+
 #include "bakers.hpp"
+#include "level_table.hpp"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: dunspelt-baker RESOURCES_DIR APP_DIR\n");
+    const bool table = argc == 4 && std::string(argv[1]) == "--level-table";
+    if (argc != 3 && !table) {
+        std::fprintf(stderr,
+                     "usage: dunspelt-baker RESOURCES_DIR APP_DIR\n"
+                     "       dunspelt-baker --level-table LEVELS_DIR OUT_FILE\n");
         return 2;
     }
     try {
+        if (table) {
+            baker::WriteLevelTable(argv[2], argv[3]);
+            return 0;
+        }
         baker::BakePictures(argv[1], argv[2]);
         baker::BakeLevels(argv[1], argv[2]);
         baker::BakeMusic(argv[1], argv[2]);
