@@ -6,7 +6,9 @@
 
 #include "platform/app.hpp"
 #include "platform/form.hpp"
+#include "platform/game_settings.hpp"
 #include "platform/headless_frontend.hpp"
+#include "platform/input_settings.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
@@ -18,7 +20,7 @@ Surface ComposeScreen() {
     App& app = App::Get();
     Surface screen(app.ScreenWidth(), app.ScreenHeight(), 0);
     for (Form* f : app.zOrder()) {
-        const Surface& client = f->Client();
+        const Surface& client = app.ScreenPicture(*f);
         BitBlt(screen, f->ClientLeft(), f->ClientTop(), client.width(), client.height(), client, 0,
                0, Rop::kSrcCopy);
     }
@@ -61,7 +63,7 @@ void TakeScreenshot(App& app, const ScriptCommand& c) {
         picture = ComposeScreen();
     } else {
         Form* form = app.FindForm(c.form);
-        picture = form->Client();
+        picture = app.ScreenPicture(*form);
     }
     if (!SavePng(picture, c.file))
         std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";
@@ -79,10 +81,34 @@ void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& 
                 TakeScreenshot(app, c);
                 continue;
             case Kind::kKeyDown:
-                e = {InputEvent::Kind::kKeyDown, nullptr, nullptr, c.keyCode};
-                break;
             case Kind::kKeyUp:
-                e = {InputEvent::Kind::kKeyUp, nullptr, nullptr, c.keyCode};
+                e.kind = c.kind == Kind::kKeyDown ? InputEvent::Kind::kKeyDown
+                                                  : InputEvent::Kind::kKeyUp;
+                e.key = c.key;
+                break;
+            case Kind::kFocus:
+                e.kind = InputEvent::Kind::kFocusGained;
+                e.form = app.FindForm(c.form);
+                break;
+            case Kind::kBlur:
+                e.kind = InputEvent::Kind::kFocusLost;
+                break;
+            case Kind::kPadAdd:
+            case Kind::kPadRemove:
+                e.kind = c.kind == Kind::kPadAdd ? InputEvent::Kind::kPadAdded
+                                                 : InputEvent::Kind::kPadRemoved;
+                e.pad = c.pad;
+                break;
+            case Kind::kPadButton:
+                e.kind = c.down ? InputEvent::Kind::kPadButtonDown : InputEvent::Kind::kPadButtonUp;
+                e.pad = c.pad;
+                e.button = c.button;
+                break;
+            case Kind::kPadAxis:
+                e.kind = InputEvent::Kind::kPadAxis;
+                e.pad = c.pad;
+                e.axis = c.axis;
+                e.value = c.value;
                 break;
             case Kind::kClick:
             case Kind::kMove:
@@ -155,6 +181,8 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         app.SetFrontend(std::move(frontend));
         app.SetClock(std::make_unique<RealClock>());
     }
+    ApplyInputSettings(app, GameSettings(),
+                       [](const std::string& text) { std::cerr << "dunspelt: " << text << "\n"; });
     if (!options.trace.empty() && !app.tracer().Open(options.trace)) {
         std::cerr << "dunspelt: cannot write trace " << options.trace << "\n";
         return 2;

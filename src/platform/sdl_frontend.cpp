@@ -13,6 +13,8 @@
 
 #include "platform/app.hpp"
 #include "platform/form.hpp"
+#include "platform/game_settings.hpp"
+#include "platform/user_dirs.hpp"
 
 namespace platform {
 
@@ -41,6 +43,10 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         f->screenHeight_ = mode.h;
     }
     f->OpenAudio();
+    // Pads are optional: without SDL's controller part the game is played from the keyboard.
+    const auto& settingsFile = GameSettings().path();
+    f->pads_.Start((settingsFile.empty() ? ConfigFolder() : settingsFile.parent_path()) /
+                   "gamecontrollerdb.txt");
     return f;
 }
 
@@ -199,15 +205,17 @@ void SdlFrontend::Present(App& app) {
             w.top = form->Top();
             SDL_SetWindowPosition(w.window, form->ClientLeft(), form->ClientTop());
         }
-        if (w.shownVersion == form->version())
+        const bool overlay = app.HasOverlay(*form);
+        if (w.shownVersion == form->version() && w.shownOverlay == overlay)
             continue;
         // One copy into the window's own surface and one update of the window per frame.
         SDL_Surface* target = SDL_GetWindowSurface(w.window);
         if (!target)
             continue;
-        CopyToWindowSurface(form->Client(), target);
+        CopyToWindowSurface(app.ScreenPicture(*form), target);
         SDL_UpdateWindowSurface(w.window);
         w.shownVersion = form->version();
+        w.shownOverlay = overlay;
     }
     Form* top = app.ActiveForm();
     if (top && top != focused_) {
@@ -227,51 +235,28 @@ Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
     return nullptr;
 }
 
-namespace {
-
-int GameKeyCode(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_LEFT:
-            return kKeyLeft;
-        case SDLK_RIGHT:
-            return kKeyRight;
-        case SDLK_UP:
-            return kKeyUp;
-        case SDLK_DOWN:
-            return kKeyDown;
-        case SDLK_SPACE:
-            return kKeySpace;
-        case SDLK_ESCAPE:
-            return kKeyEscape;
-        case SDLK_LCTRL:
-        case SDLK_RCTRL:
-            return kKeyCtrl;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (pads_.Translate(e, out))
+            continue;
         switch (e.type) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
-                int code = GameKeyCode(e.key.keysym.sym);
-                if (code == 0)
-                    break;
-                out.push_back(
-                    {e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown : InputEvent::Kind::kKeyUp,
-                     nullptr, nullptr, code});
+                // Keys by position: the bindings name physical keys, whatever the layout.
+                InputEvent key{e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown
+                                                     : InputEvent::Kind::kKeyUp};
+                key.key = int(e.key.keysym.scancode);
+                key.repeat = e.key.repeat != 0;
+                if (key.key != SDL_SCANCODE_UNKNOWN)
+                    out.push_back(key);
                 break;
             }
             case SDL_MOUSEMOTION: {
                 Form* form = FormOfWindow(e.motion.windowID);
                 if (form)
                     out.push_back({InputEvent::Kind::kMouseMove, form,
-                                   form->ControlAt(e.motion.x, e.motion.y), 0});
+                                   form->ControlAt(e.motion.x, e.motion.y)});
                 break;
             }
             case SDL_MOUSEBUTTONDOWN:
@@ -285,9 +270,10 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     Form* form = FormOfWindow(e.button.windowID);
                     Control* control = form ? form->ControlAt(e.button.x, e.button.y) : nullptr;
-                    // A click is a press and release on the same control.
-                    if (form && form == pressForm_ && control == pressControl_ && control)
-                        out.push_back({InputEvent::Kind::kClick, form, control, 0});
+                    // A click is a press and release on the same control (or the bare form:
+                    // only the paused game window does anything with that).
+                    if (form && form == pressForm_ && control == pressControl_)
+                        out.push_back({InputEvent::Kind::kClick, form, control});
                     pressForm_ = nullptr;
                     pressControl_ = nullptr;
                 }
@@ -295,14 +281,21 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
             case SDL_QUIT:
                 // Asked to stop from outside (a signal): like closing every window.
                 for (auto& [form, w] : windows_)
-                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr});
                 if (windows_.empty())
                     App::Get().EndProcess(0);
                 break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     if (Form* form = FormOfWindow(e.window.windowID))
-                        out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                        out.push_back({InputEvent::Kind::kClose, form, nullptr});
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        out.push_back({InputEvent::Kind::kFocusGained, form});
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                           e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        out.push_back({InputEvent::Kind::kFocusLost, form});
                 } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
                     if (Form* form = FormOfWindow(e.window.windowID))
                         windows_[form].shownVersion = ~0ULL;
@@ -354,6 +347,21 @@ void SdlFrontend::PlaySound(const std::string& path) {
     }
     playing_ = Mix_LoadWAV(path.c_str());
     Mix_PlayChannel(0, playing_ ? playing_ : alert_, 0);
+}
+
+void SdlFrontend::PauseSound(bool paused) {
+    if (!audio_)
+        return;
+    if (paused)
+        Mix_Pause(0);
+    else
+        Mix_Resume(0);
+}
+
+void SdlFrontend::SetVolume(int percent) {
+    volume_ = percent;
+    if (audio_)
+        Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
 }
 
 }  // namespace platform

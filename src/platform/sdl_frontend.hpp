@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/frontend.hpp"
+#include "platform/host/sdl_pads.hpp"
 
 struct SDL_Window;
 struct Mix_Chunk;
@@ -28,11 +29,14 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
+    void PauseSound(bool paused) override;
+    void SetVolume(int percent) override;
 
   private:
     struct Window {
         SDL_Window* window = nullptr;
         uint64_t shownVersion = ~0ULL;
+        bool shownOverlay = false;
         std::string caption;
         int left = 0, top = 0;
     };
@@ -51,6 +55,8 @@ class SdlFrontend : public Frontend {
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
+    int volume_ = 100;
+    host::SdlPads pads_;
 };
 
 }  // namespace platform
