@@ -304,12 +304,13 @@ void InputRouter::PadChanged(App& app, PadControl control, bool held) {
 }
 
 void InputRouter::Focus(App& app, const InputEvent& e) {
-    const std::string name = e.form ? e.form->name() : std::string();
-    if (e.kind == InputEvent::Kind::kFocusGained) {
-        app.TraceEvent("focus", "form", name);
+    const char* what = e.kind == InputEvent::Kind::kFocusGained ? "focus" : "blur";
+    if (e.form)
+        app.TraceEvent(what, "form", e.form->name());
+    else
+        app.TraceEvent(what);
+    if (e.kind == InputEvent::Kind::kFocusGained)
         return;
-    }
-    app.TraceEvent("blur", "form", name);
     if (pauseOnFocusLoss_ && (!e.form || e.form == playWindow_))
         Pause(app);
 }
