@@ -28,8 +28,9 @@ fs::path WriteSettings(const TempApp& app, const std::string& name, const std::s
 TEST(Bindings, JumpReboundToWJumpsAndSpaceNoLongerDoes) {
     TempApp& app = LongFlatApp();
     const fs::path settings = WriteSettings(app, "w_jump.ini", "[keys]\njump = W\n");
-    RunResult r = RunHeadless(app, "wait 1000\nkeydown Space\nwait 50\nkeyup Space\nkeydown W\nwait 50\n",
-                              {"--warp", "1", "--settings", settings.string()});
+    RunResult r =
+        RunHeadless(app, "wait 1000\nkeydown Space\nwait 50\nkeyup Space\nkeydown W\nwait 50\n",
+                    {"--warp", "1", "--settings", settings.string()});
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(r.errors.empty()) << r.errors;
     EXPECT_EQ(r.Tick(105).Int("KeyJump"), 0);
@@ -44,10 +45,10 @@ TEST(Bindings, BadLinesAreWarnedByLineAndTheActionKeepsItsDefault) {
     TempApp& app = LongFlatApp();
     const fs::path settings = WriteSettings(app, "bad_keys.ini",
                                             "[keys]\n"
-                                            "jump = Nope\n"           // line 2: no such key
-                                            "fire = P\n"              // line 3: P pauses
-                                            "left = A, B, C\n"        // line 4: three keys
-                                            "right = D, Right\n");    // line 5: fine
+                                            "jump = Nope\n"         // line 2: no such key
+                                            "fire = P\n"            // line 3: P pauses
+                                            "left = A, B, C\n"      // line 4: three keys
+                                            "right = D, Right\n");  // line 5: fine
     RunResult r = RunHeadless(app,
                               "wait 100\nkeydown Space\nkeydown Left Ctrl\nkeydown D\nwait 20\n" +
                                   Press("P") + "wait 100\n",
@@ -74,8 +75,9 @@ TEST(Screenshots, F12SavesTheFocusedWindowAt1xInThePicturesFolderAndPrintsThePat
     TempApp& app = LongFlatApp();
     const fs::path pictures = app.dir() / "Pictures";
     setenv("XDG_PICTURES_DIR", pictures.c_str(), 1);
-    RunResult r = RunHeadless(app, "wait 200\n" + Press("F12") + "screenshot " +
-                                       ShotPath(app, "script_shot") + " FrmMain\nwait 20\n",
+    RunResult r = RunHeadless(app,
+                              "wait 200\n" + Press("F12") + "screenshot " +
+                                  ShotPath(app, "script_shot") + " FrmMain\nwait 20\n",
                               {"--warp", "1"});
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(r.HasEvent("screenshot FrmMain"));
@@ -102,8 +104,8 @@ TEST(Screenshots, AFolderThatCannotBeWrittenGivesOneWarningAndPlayGoesOn) {
     RunResult r = RunHeadless(app, "wait 100\n" + Press("F12") + "wait 100\n", {"--warp", "1"});
     unsetenv("XDG_PICTURES_DIR");
     ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_EQ(r.errors, "dunspelt: cannot save a screenshot in " + (blocked / "DUNSPELT").string() +
-                            "\n");
+    EXPECT_EQ(r.errors,
+              "dunspelt: cannot save a screenshot in " + (blocked / "DUNSPELT").string() + "\n");
     EXPECT_FALSE(r.HasEvent("screenshot FrmMain"));
     EXPECT_EQ(r.Ticks().size(), 20u);
 }

@@ -44,11 +44,11 @@ TEST(Pause, NoTickRunsWhilePausedAndPlayGoesOnAsIfThePauseHadNotBeen) {
     TempApp& app = LongFlatApp();
     // Walking right and firing: every tick changes something.
     const std::string start = "keydown Right\nkeydown Ctrl\nwait 500\n";
-    RunResult paused = RunHeadless(app,
-                                   start + Press("P") + "wait 3000\n" + Press("Pause") +
-                                       "wait 500\n" + "screenshot " + ShotPath(app, "after") +
-                                       " FrmMain\n",
-                                   kWarp1);
+    RunResult paused =
+        RunHeadless(app,
+                    start + Press("P") + "wait 3000\n" + Press("Pause") + "wait 500\n" +
+                        "screenshot " + ShotPath(app, "after") + " FrmMain\n",
+                    kWarp1);
     RunResult plain = RunHeadless(
         app, start + "wait 500\nscreenshot " + ShotPath(app, "plain") + " FrmMain\n", kWarp1);
     ASSERT_EQ(paused.status, 0) << paused.errors;
@@ -126,8 +126,8 @@ TEST(Pause, AKeyReleasedWhilePausedClearsItsFlagAndAKeyPressedThenIsNotSeen) {
 
 TEST(Pause, OutsidePlayPDoesNothingAndMuteTogglesWithoutTouchingTheMusicOption) {
     RunResult r = RunHeadless(LongFlatApp(), kUntilMenu + Press("P") + Press("M") +
-                                                 "click izvelne Command1\nwait 100\n" +
-                                                 Press("M") + "wait 100\n");
+                                                 "click izvelne Command1\nwait 100\n" + Press("M") +
+                                                 "wait 100\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_FALSE(r.HasEvent("pause"));
     EXPECT_EQ(EventsFrom(r, "mute"),

@@ -42,8 +42,8 @@ void ExpectKeysLookLikeMouse(const std::string& toScreen, const std::string& for
     ASSERT_EQ(k.status, 0) << k.errors;
     ASSERT_EQ(m.status, 0) << m.errors;
     for (size_t i = 0; i < keys.size(); ++i)
-        EXPECT_TRUE(SameShot(app, form + "_key" + std::to_string(i),
-                             form + "_mouse" + std::to_string(i)))
+        EXPECT_TRUE(
+            SameShot(app, form + "_key" + std::to_string(i), form + "_mouse" + std::to_string(i)))
             << form << ": after " << keys[i] << " (step " << i << ") the picture differs from the "
             << "mouse over " << mouseTargets[i];
 }
@@ -53,36 +53,33 @@ void ExpectKeysLookLikeMouse(const std::string& toScreen, const std::string& for
 TEST(KeyboardMenus, MenuFocusGoesDownTheButtonsAndWrapsShowingTheMouseHoverImages) {
     // Down from nothing reaches the first button; Up from nothing the last; Tab and Shift+Tab
     // go the same ways.
-    ExpectKeysLookLikeMouse(kUntilMenu, "izvelne",
-                            {"Down", "Down", "Right", "Tab", "Tab", "Up", "Left"},
-                            {"Command1", "Command2", "Command4", "Command3", "Command1",
-                             "Command3", "Command4"});
+    ExpectKeysLookLikeMouse(
+        kUntilMenu, "izvelne", {"Down", "Down", "Right", "Tab", "Tab", "Up", "Left"},
+        {"Command1", "Command2", "Command4", "Command3", "Command1", "Command3", "Command4"});
 }
 
 TEST(KeyboardMenus, ShiftTabGoesBackAndUpFromNothingReachesTheLastButton) {
     TempApp& app = LongFlatApp();
-    RunResult r = RunHeadless(app, kUntilMenu + Press("Up") + Shot(app, "up", "izvelne") +
-                                       "keydown Left Shift\n" + Press("Tab") +
-                                       "keyup Left Shift\n" + Shot(app, "shifttab", "izvelne") +
-                                       "move izvelne\nmove izvelne Command3\n" +
-                                       Shot(app, "exit", "izvelne") +
-                                       "move izvelne\nmove izvelne Command4\n" +
-                                       Shot(app, "about", "izvelne"));
+    RunResult r = RunHeadless(
+        app, kUntilMenu + Press("Up") + Shot(app, "up", "izvelne") + "keydown Left Shift\n" +
+                 Press("Tab") + "keyup Left Shift\n" + Shot(app, "shifttab", "izvelne") +
+                 "move izvelne\nmove izvelne Command3\n" + Shot(app, "exit", "izvelne") +
+                 "move izvelne\nmove izvelne Command4\n" + Shot(app, "about", "izvelne"));
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_TRUE(SameShot(app, "up", "exit"));
     EXPECT_TRUE(SameShot(app, "shifttab", "about"));
 }
 
 TEST(KeyboardMenus, EnterOnTheFocusedStartButtonStartsAGameAndEscapeOnTheMenuDoesNothing) {
-    RunResult r = RunHeadless(LongFlatApp(), kUntilMenu + Press("Escape") + "wait 100\n" +
-                                                 Press("Return") + "wait 100\n" +
-                                                 Press("Return") + "wait 30\n");
+    RunResult r =
+        RunHeadless(LongFlatApp(), kUntilMenu + Press("Escape") + "wait 100\n" + Press("Return") +
+                                       "wait 100\n" + Press("Return") + "wait 30\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     // Escape did nothing; the first Enter only focused the start button; the second pressed it.
-    EXPECT_EQ(EventsFrom(r, "show izvelne"),
-              (std::vector<std::string>{"show izvelne", "unload izvelne", "load FrmPics",
-                                        "load FrmMain", "sound muz/level1.wav", "show FrmMain",
-                                        "end"}));
+    EXPECT_EQ(
+        EventsFrom(r, "show izvelne"),
+        (std::vector<std::string>{"show izvelne", "unload izvelne", "load FrmPics", "load FrmMain",
+                                  "sound muz/level1.wav", "show FrmMain", "end"}));
     EXPECT_EQ(EventTime(r, "unload izvelne"), 10200);
     EXPECT_EQ(r.Ticks().size(), 3u);
 }
@@ -143,13 +140,12 @@ TEST(KeyboardMenus, BetweenLevelsTakesEnterButNotEscapeAndTheEndScreensGoBackOnE
               (std::vector<std::string>{"show win", "load FrmMain", "unload win", "load izvelne",
                                         "sound muz/menu.wav", "show izvelne", "end"}));
     // Defeat: the same; and the images the focus shows are the mouse's.
-    RunResult lose = RunHeadless(PitApp(), kFallIntoPit + "wait 500\n" + Press("Escape"),
-                                 {"--warp", "1"});
+    RunResult lose =
+        RunHeadless(PitApp(), kFallIntoPit + "wait 500\n" + Press("Escape"), {"--warp", "1"});
     ASSERT_EQ(lose.status, 0) << lose.errors;
     EXPECT_EQ(EventsFrom(lose, "show lose"),
-              (std::vector<std::string>{"show lose", "load FrmMain", "unload lose",
-                                        "load izvelne", "sound muz/menu.wav", "show izvelne",
-                                        "end"}));
+              (std::vector<std::string>{"show lose", "load FrmMain", "unload lose", "load izvelne",
+                                        "sound muz/menu.wav", "show izvelne", "end"}));
 }
 
 TEST(KeyboardMenus, EndScreensFocusTheirButtonsInScreenOrder) {
