@@ -13,7 +13,9 @@ int ScriptKeyOf(const std::string& name) {
     // The game's own name for its fire key, as the first scripts wrote it.
     if (name == "Ctrl")
         return kPhysLeftCtrl;
-    return host::KeyOfName(name);
+    // Names are exact in scripts ("Left", not "left"), so a recorded run reads one way only.
+    const int key = host::KeyOfName(name);
+    return key != 0 && host::NameOfKey(key) == name ? key : 0;
 }
 
 namespace {
