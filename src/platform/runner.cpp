@@ -85,6 +85,7 @@ void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& 
                 e.kind = c.kind == Kind::kKeyDown ? InputEvent::Kind::kKeyDown
                                                   : InputEvent::Kind::kKeyUp;
                 e.key = c.key;
+                e.repeat = c.repeat;
                 break;
             case Kind::kFocus:
                 e.kind = InputEvent::Kind::kFocusGained;
@@ -92,6 +93,7 @@ void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& 
                 break;
             case Kind::kBlur:
                 e.kind = InputEvent::Kind::kFocusLost;
+                e.form = c.form.empty() ? nullptr : app.FindForm(c.form);
                 break;
             case Kind::kPadAdd:
             case Kind::kPadRemove:

@@ -117,9 +117,10 @@ ScriptCommand ParseLine(int line, const std::vector<std::string>& words, const N
         if (ec != std::errc() || p != n.data() + n.size() || c.ms < 0 || c.ms > kMaxWaitMs)
             throw fail("'" + n + "' is not a number of milliseconds from 0 to " +
                        std::to_string(kMaxWaitMs));
-    } else if (verb == "keydown" || verb == "keyup") {
+    } else if (verb == "keydown" || verb == "keyup" || verb == "keyrepeat") {
         need(2, 3);  // key names may have two words ("Left Shift")
-        c.kind = verb == "keydown" ? ScriptCommand::Kind::kKeyDown : ScriptCommand::Kind::kKeyUp;
+        c.kind = verb == "keyup" ? ScriptCommand::Kind::kKeyUp : ScriptCommand::Kind::kKeyDown;
+        c.repeat = verb == "keyrepeat";
         const std::string name = words.size() == 3 ? words[1] + " " + words[2] : words[1];
         c.key = ScriptKeyOf(name);
         if (c.key == 0)
@@ -157,8 +158,12 @@ ScriptCommand ParseLine(int line, const std::vector<std::string>& words, const N
         c.form = words[1];
         checkForm(c.form, "");
     } else if (verb == "blur") {
-        need(1, 1);
+        need(1, 2);
         c.kind = ScriptCommand::Kind::kBlur;
+        if (words.size() == 2) {
+            c.form = words[1];
+            checkForm(c.form, "");
+        }
     } else if (verb == "pad") {
         ParsePad(c, words, fail, pads);
     } else {

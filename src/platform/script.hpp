@@ -1,8 +1,10 @@
 // Scripts that drive the game headless: one command per line, '#' starts a comment.
 //   wait MS | keydown KEY | keyup KEY | click FORM CONTROL | move FORM [CONTROL]
-//   close FORM | screenshot FILE [FORM] | focus FORM | blur
+//   close FORM | screenshot FILE [FORM] | focus FORM | blur [FORM] | keyrepeat KEY
 //   pad add [N] | pad remove [N] | pad BUTTON down|up [N] | pad axis AXIS VALUE [N]
 // Keys are physical keys by name ("Left", "Space", "Left Ctrl", "P"; "Ctrl" is the left one);
+// keyrepeat is a key-down sent again by the keyboard's auto-repeat; blur without a form is the
+// whole game losing the focus, with one the window of that form;
 // pads are numbered from 1, pad 1 when no number is given.
 #pragma once
 #include <cstdint>
@@ -33,7 +35,8 @@ struct ScriptCommand {
     Kind kind;
     int line = 0;
     int64_t ms = 0;
-    int key = 0;  // a physical key
+    int key = 0;          // a physical key
+    bool repeat = false;  // kKeyDown: from auto-repeat
     std::string form, control, file;
     int pad = 1;
     int button = 0;  // a PadButton

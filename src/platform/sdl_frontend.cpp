@@ -270,9 +270,8 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     Form* form = FormOfWindow(e.button.windowID);
                     Control* control = form ? form->ControlAt(e.button.x, e.button.y) : nullptr;
-                    // A click is a press and release on the same control (or the bare form:
-                    // only the paused game window does anything with that).
-                    if (form && form == pressForm_ && control == pressControl_)
+                    // A click is a press and release on the same control.
+                    if (form && form == pressForm_ && control == pressControl_ && control)
                         out.push_back({InputEvent::Kind::kClick, form, control});
                     pressForm_ = nullptr;
                     pressControl_ = nullptr;

@@ -109,6 +109,18 @@ TEST(Pause, LosingFocusPausesAndOnlyPStartOrAClickInTheGameWindowResumes) {
     EXPECT_EQ(off.Ticks().size(), 50u);
 }
 
+TEST(Pause, AnotherWindowLosingFocusOrAHeldPRepeatingLeavesPlayRunning) {
+    RunResult r = RunHeadless(LongFlatApp(),
+                              "wait 100\nblur izvelne\nkeydown P\nkeyrepeat P\nkeyrepeat P\n"
+                              "wait 100\nkeyup P\nkeydown Pause\nwait 100\n",
+                              kWarp1);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    EXPECT_EQ(EventsFrom(r, "blur izvelne"),
+              (std::vector<std::string>{"blur izvelne", "pause", "resume", "end"}));
+    EXPECT_EQ(EventTime(r, "resume"), 200);
+    EXPECT_EQ(r.Ticks().size(), 20u);
+}
+
 TEST(Pause, AKeyReleasedWhilePausedClearsItsFlagAndAKeyPressedThenIsNotSeen) {
     RunResult r = RunHeadless(LongFlatApp(),
                               "keydown Right\nwait 100\n" + Press("P") +

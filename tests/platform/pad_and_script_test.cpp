@@ -95,8 +95,8 @@ TEST(Script, PadFocusAndNewKeyLinesReadAsInput) {
     const auto c = Parse(
         "pad add\npad a down\npad DpadLeft up\npad axis LeftX -32768\npad add 2\n"
         "pad Start down 2\npad remove 2\nfocus FrmMain\nblur\nkeydown Left Shift\nkeyup Ctrl\n"
-        "keydown P\nkeydown F12\nkeydown Return\nkeydown Tab\n");
-    ASSERT_EQ(c.size(), 15u);
+        "keydown P\nkeydown F12\nkeydown Return\nkeydown Tab\nkeyrepeat Left\nblur izvelne\n");
+    ASSERT_EQ(c.size(), 17u);
     EXPECT_EQ(c[0].kind, ScriptCommand::Kind::kPadAdd);
     EXPECT_EQ(c[0].pad, 1);
     EXPECT_EQ(c[1].kind, ScriptCommand::Kind::kPadButton);
@@ -116,6 +116,11 @@ TEST(Script, PadFocusAndNewKeyLinesReadAsInput) {
     EXPECT_EQ(c[12].key, kPhysF12);
     EXPECT_EQ(c[13].key, kPhysReturn);
     EXPECT_EQ(c[14].key, kPhysTab);
+    EXPECT_FALSE(c[14].repeat);
+    EXPECT_EQ(c[15].kind, ScriptCommand::Kind::kKeyDown);
+    EXPECT_TRUE(c[15].repeat);
+    EXPECT_EQ(c[16].kind, ScriptCommand::Kind::kBlur);
+    EXPECT_EQ(c[16].form, "izvelne");
 }
 
 TEST(Script, BadPadAndFocusLinesStopTheScriptNamingTheLine) {
@@ -131,6 +136,6 @@ TEST(Script, BadPadAndFocusLinesStopTheScriptNamingTheLine) {
               0u);
     EXPECT_EQ(ErrorOf("pad add 17\n"), "line 1: '17' is not a pad number from 1 to 16");
     EXPECT_EQ(ErrorOf("focus nowhere\n"), "line 1: unknown form 'nowhere'");
-    EXPECT_EQ(ErrorOf("blur FrmMain\n"), "line 1: wrong number of arguments for 'blur'");
+    EXPECT_EQ(ErrorOf("blur FrmMain izvelne\n"), "line 1: wrong number of arguments for 'blur'");
     EXPECT_EQ(ErrorOf("keydown Hyper Space\n").rfind("line 1: unknown key 'Hyper Space'", 0), 0u);
 }
