@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/game_data.hpp"
 #include "level/grid_cache.hpp"
 #include "level/mask_scan.hpp"
 #include "platform/surface.hpp"
+#include "world/game_data.hpp"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/frm_main.hpp"
 #include "platform/app.hpp"
 #include "platform/headless_frontend.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
+#include "world/frm_main.hpp"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <memory>
 
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
-#include "core/game_loop.hpp"
 #include "platform/app.hpp"
 #include "platform/headless_frontend.hpp"
+#include "play/game_loop.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace {
 

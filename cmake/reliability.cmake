@@ -11,7 +11,7 @@ set(DUNSPELT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointe
 # Everything that links the game library gets the sanitizer runtime with it.
 if(DUNSPELT_SANITIZE)
     target_link_options(dunspelt_game INTERFACE ${DUNSPELT_SANITIZER_FLAGS})
-    foreach(target dunspelt_game dunspelt dunspelt_tests dunspelt_bench)
+    foreach(target dunspelt_host dunspelt_game dunspelt dunspelt_tests dunspelt_bench)
         if(TARGET ${target})
             target_compile_options(${target} PRIVATE ${DUNSPELT_SANITIZER_FLAGS})
         endif()
@@ -33,6 +33,7 @@ if(DUNSPELT_FUZZ)
         message(FATAL_ERROR "DUNSPELT_FUZZ needs clang: configure with CC=clang CXX=clang++")
     endif()
     set(FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
+    target_compile_options(dunspelt_host PRIVATE ${FUZZ_FLAGS})
     target_compile_options(dunspelt_game PRIVATE ${FUZZ_FLAGS})
     # The script reader stands alone; the cache reader needs the game library it lives in.
     add_executable(fuzz_script ${CMAKE_SOURCE_DIR}/fuzz/script_fuzz.cpp

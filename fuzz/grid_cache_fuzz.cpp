@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game_data.hpp"
 #include "level/grid_cache.hpp"
+#include "world/game_data.hpp"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "combat/hit_geometry.hpp"
 #include "combat/level_end.hpp"
 #include "combat/player_shots.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "platform/app.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

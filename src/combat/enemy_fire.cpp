@@ -1,7 +1,7 @@
 #include "combat/enemy_fire.hpp"
 
 #include "combat/world_refs.hpp"
-#include "core/frm_main.hpp"
+#include "world/frm_main.hpp"
 
 namespace game {
 namespace {

@@ -1,7 +1,7 @@
 #include "combat/hit_geometry.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

@@ -1,8 +1,8 @@
 #include "combat/level_end.hpp"
 
 #include "combat/screen_links.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

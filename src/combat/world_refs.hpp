@@ -1,6 +1,6 @@
 // The numbered world-state variables of shot slot j and enemy k, reached by number.
 #pragma once
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "level/level_resources.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

@@ -1,6 +1,6 @@
 #include "level/grid_queries.hpp"
 
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "platform/picture_file.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

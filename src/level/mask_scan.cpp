@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "level/level_resources.hpp"
 #include "platform/app.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

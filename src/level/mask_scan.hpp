@@ -2,9 +2,9 @@
 #pragma once
 #include <vector>
 
-#include "core/game_data.hpp"
 #include "platform/checked.hpp"
 #include "platform/surface.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -1,6 +1,7 @@
 // What the application needs from a front end: real SDL windows, or nothing at all (headless).
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,9 @@ class Frontend {
     virtual void SetVolume(int /*percent*/) {}
     virtual void ToggleFullscreen() {}
 };
+
+// The windowed front end, made by the host part (the only code that sees SDL); nullptr when
+// there is no display, and `why` then says what failed.
+std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why);
 
 }  // namespace platform

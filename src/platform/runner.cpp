@@ -12,7 +12,6 @@
 #include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
-#include "platform/sdl_frontend.hpp"
 
 namespace platform {
 
@@ -174,7 +173,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         }
     } else {
         std::string why;
-        auto frontend = SdlFrontend::Create(why);
+        auto frontend = CreateWindowedFrontend(why);
         if (!frontend) {
             std::cerr << "dunspelt: no display available (" << why
                       << "); use --headless to run without one\n";

@@ -1,8 +1,8 @@
 #include "render/blit.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

@@ -1,10 +1,10 @@
 #include "render/scene.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "render/blit.hpp"
 #include "render/walk_cycle.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

@@ -1,7 +1,7 @@
 #include "render/walk_cycle.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

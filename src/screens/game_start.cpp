@@ -1,13 +1,13 @@
 #include "screens/game_start.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
-#include "core/game_loop.hpp"
 #include "level/level_resources.hpp"
 #include "level/level_setup.hpp"
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
+#include "play/game_loop.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

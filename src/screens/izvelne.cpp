@@ -1,12 +1,12 @@
 #include "screens/izvelne.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "core/game_data.hpp"
 #include "platform/app.hpp"
 #include "screens/about.hpp"
 #include "screens/game_start.hpp"
 #include "screens/options.hpp"
 #include "screens/screen_common.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

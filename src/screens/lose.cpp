@@ -1,7 +1,7 @@
 #include "screens/lose.hpp"
 
-#include "core/game_data.hpp"
 #include "screens/screen_common.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -1,9 +1,9 @@
 #include "screens/options.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "core/game_data.hpp"
 #include "screens/izvelne.hpp"
 #include "screens/screen_common.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -1,10 +1,10 @@
 #include "screens/screen_common.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "core/frm_main.hpp"
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
 #include "screens/izvelne.hpp"
+#include "world/frm_main.hpp"
 
 namespace game {
 

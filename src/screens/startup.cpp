@@ -4,7 +4,6 @@
 
 #include "assets/frm_pics.hpp"
 #include "assets/game_pictures.hpp"
-#include "core/frm_main.hpp"
 #include "level/level_memory.hpp"
 #include "platform/app.hpp"
 #include "screens/about.hpp"
@@ -14,6 +13,7 @@
 #include "screens/lose.hpp"
 #include "screens/options.hpp"
 #include "screens/win.hpp"
+#include "world/frm_main.hpp"
 
 namespace game {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/game_data.hpp"
 #include "screens/screen_common.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

@@ -4,7 +4,7 @@
 
 #include "combat/combat.hpp"
 #include "combat/play_world.hpp"
-#include "core/frm_main.hpp"
+#include "world/frm_main.hpp"
 
 using namespace game::GameData;
 

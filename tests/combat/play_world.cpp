@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
 #include "platform/app.hpp"
 #include "platform/form.hpp"
 #include "platform/headless_frontend.hpp"
 #include "screens/startup.hpp"
+#include "world/frm_main.hpp"
 
 namespace combattest {
 namespace {

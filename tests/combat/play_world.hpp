@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace combattest {
 

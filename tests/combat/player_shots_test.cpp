@@ -3,7 +3,7 @@
 
 #include "combat/combat.hpp"
 #include "combat/play_world.hpp"
-#include "core/player_input.hpp"
+#include "play/player_input.hpp"
 
 using namespace game::GameData;
 

@@ -1,9 +1,9 @@
 // The solidity queries at the grid's edges, the ground flag and the upward ground walk.
 #include <gtest/gtest.h>
 
-#include "core/game_data.hpp"
 #include "level/grid_queries.hpp"
 #include "platform/runtime_error.hpp"
+#include "world/game_data.hpp"
 
 using namespace game;
 

@@ -4,10 +4,10 @@
 #include <iterator>
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "platform/app.hpp"
 #include "platform/headless_frontend.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace leveltest {
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "level/in_process_game.hpp"
 #include "level/level_memory.hpp"
 #include "level/level_resources.hpp"
 #include "platform/large_blocks.hpp"
+#include "world/game_data.hpp"
 
 using namespace game;
 

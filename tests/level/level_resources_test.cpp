@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "level/grid_cache.hpp"
 #include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
+#include "world/game_data.hpp"
 
 namespace fs = std::filesystem;
 using namespace game;

@@ -7,11 +7,11 @@
 #include <random>
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
 #include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
 #include "level/mask_scan.hpp"
 #include "platform/surface.hpp"
+#include "world/game_data.hpp"
 
 using namespace game;
 using platform::Rgb;

@@ -2,10 +2,10 @@
 // the map copy under the camera and the present.
 #include <gtest/gtest.h>
 
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "level/in_process_game.hpp"
 #include "render/blit.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 using namespace game;
 using platform::Rgb;

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "level/in_process_game.hpp"
 #include "platform/runtime_error.hpp"
 #include "render/scene.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 using namespace game;
 using platform::BitBlt;

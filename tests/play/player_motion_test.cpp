@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "combat/play_world.hpp"
-#include "core/actor_update.hpp"
-#include "core/frm_main.hpp"
-#include "core/player_input.hpp"
 #include "platform/app.hpp"
+#include "play/actor_update.hpp"
+#include "play/player_input.hpp"
+#include "world/frm_main.hpp"
 
 using namespace game::GameData;
 

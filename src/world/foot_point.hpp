@@ -1,6 +1,6 @@
 // The player's foot points, shared by the jump test and the landing probes.
 #pragma once
-#include "core/actor.hpp"
+#include "world/actor.hpp"
 
 namespace game {
 

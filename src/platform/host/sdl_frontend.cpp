@@ -1,4 +1,4 @@
-#include "platform/sdl_frontend.hpp"
+#include "platform/host/sdl_frontend.hpp"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -361,6 +361,10 @@ void SdlFrontend::SetVolume(int percent) {
     volume_ = percent;
     if (audio_)
         Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
+}
+
+std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why) {
+    return SdlFrontend::Create(why);
 }
 
 }  // namespace platform

@@ -1,15 +1,15 @@
-#include "core/game_loop.hpp"
+#include "play/game_loop.hpp"
 
 #include "combat/combat.hpp"
-#include "core/actor_update.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
-#include "core/player_input.hpp"
-#include "core/tick_trace.hpp"
 #include "platform/app.hpp"
+#include "play/actor_update.hpp"
+#include "play/player_input.hpp"
+#include "play/tick_trace.hpp"
 #include "render/blit.hpp"
 #include "render/camera.hpp"
 #include "render/scene.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

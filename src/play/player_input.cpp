@@ -1,11 +1,11 @@
-#include "core/player_input.hpp"
+#include "play/player_input.hpp"
 
-#include "core/foot_point.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "level/grid_queries.hpp"
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
+#include "world/foot_point.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "assets/frm_pics.hpp"
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 #include "platform/app.hpp"
 #include "platform/clock.hpp"
 #include "platform/headless_frontend.hpp"
-#include "platform/sdl_frontend.hpp"
+#include "platform/host/sdl_frontend.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"

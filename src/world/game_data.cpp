@@ -1,4 +1,4 @@
-#include "core/game_data.hpp"
+#include "world/game_data.hpp"
 
 namespace game::GameData {
 

@@ -3,9 +3,9 @@
 #pragma once
 #include <vector>
 
-#include "core/actor.hpp"
 #include "platform/checked.hpp"
 #include "platform/large_blocks.hpp"
+#include "world/actor.hpp"
 
 namespace game {
 // The collision grid's cells; every cell is written right after the grid is sized.

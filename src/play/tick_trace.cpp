@@ -1,8 +1,8 @@
-#include "core/tick_trace.hpp"
+#include "play/tick_trace.hpp"
 
-#include "core/frm_main.hpp"
-#include "core/game_data.hpp"
 #include "platform/app.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 

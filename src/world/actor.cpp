@@ -1,4 +1,4 @@
-#include "core/actor.hpp"
+#include "world/actor.hpp"
 
 namespace game {
 

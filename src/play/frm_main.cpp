@@ -1,9 +1,9 @@
-#include "core/frm_main.hpp"
+#include "world/frm_main.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "core/game_data.hpp"
-#include "core/game_loop.hpp"
 #include "platform/app.hpp"
+#include "play/game_loop.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {

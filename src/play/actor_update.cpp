@@ -1,8 +1,8 @@
-#include "core/actor_update.hpp"
+#include "play/actor_update.hpp"
 
-#include "core/foot_point.hpp"
-#include "core/game_data.hpp"
 #include "level/grid_queries.hpp"
+#include "world/foot_point.hpp"
+#include "world/game_data.hpp"
 
 namespace game {
 namespace {
