@@ -5,11 +5,11 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "assets/frm_pics.hpp"
-#include "world/frm_main.hpp"
-#include "world/game_data.hpp"
 #include "platform/app.hpp"
 #include "platform/clock.hpp"
 #include "platform/headless_frontend.hpp"
@@ -17,6 +17,8 @@
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
 
 namespace GD = game::GameData;
 using platform::App;
@@ -42,6 +44,11 @@ class VirtualPad {
         id_ = SDL_JoystickInstanceID(joystick_);
     }
     ~VirtualPad() { Unplug(); }
+    std::string Guid() const {
+        char text[33];
+        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick_), text, sizeof text);
+        return text;
+    }
     void Button(SDL_GameControllerButton b, bool down) {
         SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0);
     }
@@ -104,6 +111,15 @@ class SdlPads : public ::testing::Test {
         for (int i = 0; i < 3; ++i) App::Get().DoEvents();
     }
     static size_t Pads() { return App::Get().input().pads().Count(); }
+    // A new SDL front end, as a new run of the game would start it.
+    static void RestartFrontend() {
+        App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
+        std::string why;
+        auto frontend = platform::SdlFrontend::Create(why);
+        ASSERT_TRUE(frontend) << why;
+        App::Get().SetFrontend(std::move(frontend));
+        Pump();
+    }
 
     testsupport::TempApp app_;
 };
@@ -217,4 +233,45 @@ TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
     Pump();
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
     app.input().SetVolume(app, 100);
+}
+
+TEST_F(SdlPads, MappingsComeFromTheSettingsFolderAndTheEnvironmentHasTheLastWord) {
+    std::string guid;
+    {
+        VirtualPad probe;
+        guid = probe.Guid();
+    }
+    // As mapping files write it: without the name's checksum (bytes 2 and 3).
+    guid.replace(4, 4, "0000");
+    Pump();
+    // The file swaps the two bottom face buttons: joystick button 0 becomes B.
+    const std::string buttons =
+        ",x:b2,y:b3,back:b4,guide:b5,start:b6,leftstick:b7,rightstick:b8,leftshoulder:b9,"
+        "rightshoulder:b10,dpup:b11,dpdown:b12,dpleft:b13,dpright:b14,leftx:a0,lefty:a1,"
+        "rightx:a2,righty:a3,lefttrigger:a4,righttrigger:a5,";
+    const std::filesystem::path config = app_.dir() / "config";
+    std::filesystem::create_directories(config / "dunspelt");
+    std::ofstream(config / "dunspelt" / "gamecontrollerdb.txt")
+        << "# a player's own mappings\n"
+        << guid << ",Swapped pad,a:b1,b:b0" << buttons << "platform:Linux,\n";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    auto pressButtonZero = [] {
+        VirtualPad pad;
+        Pump();
+        pad.Button(SDL_CONTROLLER_BUTTON_A, true);  // joystick button 0
+        Pump();
+        const std::pair<int, int> flags{GD::KeyJump, GD::KeyFire};
+        pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+        Pump();
+        return flags;
+    };
+    RestartFrontend();
+    EXPECT_EQ(pressButtonZero(), std::make_pair(0, -1)) << "the file's mapping: B fires";
+    GD::KeyFire = 0;
+    setenv("SDL_GAMECONTROLLERCONFIG",
+           (guid + ",Straight pad,a:b0,b:b1" + buttons + "platform:Linux,").c_str(), 1);
+    RestartFrontend();
+    EXPECT_EQ(pressButtonZero(), std::make_pair(-1, 0)) << "the environment's mapping: A jumps";
+    unsetenv("SDL_GAMECONTROLLERCONFIG");
+    unsetenv("XDG_CONFIG_HOME");
 }
