@@ -101,6 +101,7 @@ void SdlFrontend::OpenAudio() {
 }
 
 SdlFrontend::~SdlFrontend() {
+    pads_.Stop();
     for (auto& [form, w] : windows_) DestroyWindow(w);
     if (audio_) {
         Mix_HaltChannel(-1);

@@ -68,9 +68,15 @@ int PadAxisOfSdl(Uint8 axis) {
 }  // namespace
 
 SdlPads::~SdlPads() {
+    Stop();
+}
+
+void SdlPads::Stop() {
     for (auto& [id, pad] : pads_) SDL_GameControllerClose(pad);
+    pads_.clear();
     if (started_)
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    started_ = false;
 }
 
 bool SdlPads::Start(const std::filesystem::path& mappingFile) {

@@ -23,6 +23,8 @@ class SdlPads {
     // Starts SDL's game-controller part and loads the mappings, before any pad is opened
     // (pads already plugged in arrive as added events afterwards). False when there is none.
     bool Start(const std::filesystem::path& mappingFile);
+    // Closes the pads; before SDL itself is shut down.
+    void Stop();
     // Turns a controller event into input; false for events that are not a pad's.
     bool Translate(const SDL_Event& event, std::vector<InputEvent>& out);
     size_t Open() const { return pads_.size(); }
