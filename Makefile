@@ -3,7 +3,7 @@ BUILD ?= build
 WERROR := $(if $(CI),ON,OFF)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test update-golden bench clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -19,6 +19,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
+update-golden: build
+	SDL_AUDIODRIVER=dummy DUNSPELT_UPDATE_GOLDEN=1 $(BUILD)/dunspelt_tests --gtest_filter='Flows/ScreenPictures.*'
 
 bench: build
 	$(BUILD)/dunspelt_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

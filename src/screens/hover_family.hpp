@@ -26,6 +26,7 @@ class HoverFamily {
     void ButtonMouseMove(const platform::Control& control) const;
     // Form_MouseMove: copies every normal image back, even when already in place.
     void FormMouseMove() const;
+    const std::vector<HoverMember>& members() const { return members_; }
 
   private:
     std::vector<HoverMember> members_;
@@ -36,6 +37,8 @@ class HoverFamily {
 class HoverScreen : public platform::Form {
   public:
     using platform::Form::Form;
+
+    const HoverFamily& hoverFamily() const { return hover_; }
 
   protected:
     // Called by the screen's constructor once its controls exist.
