@@ -200,8 +200,8 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     if (e.key == kPhysLeftShift || e.key == kPhysRightShift)
         shiftHeld_[e.key == kPhysRightShift] = down;
     const Action action = bindings_.ActionOf(e.key);
-    if (action >= Action::kPause) {
-        // Toggles act once per press, not on auto-repeat.
+    if (GameKeyCodeOf(action) == 0 && action != Action::kNone) {
+        // Pause, mute, screenshot, fullscreen: once per press, not on auto-repeat.
         if (down && !e.repeat)
             AroundTheGame(app, action);
         return;
