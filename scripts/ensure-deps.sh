@@ -2,7 +2,7 @@
 # Installs the Debian packages the game, its tests and its tools need, if any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
-          libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev
+          libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev libx11-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick)
 missing=()

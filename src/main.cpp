@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/display_geometry.hpp"
 #include "platform/game_settings.hpp"
 #include "platform/runner.hpp"
 #include "screens/startup.hpp"
@@ -20,6 +21,9 @@ const char kUsage[] =
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
     "  --settings FILE  read and write this settings file (default ~/.config/dunspelt/)\n"
+    "  --scale auto|N   window scale for this run: auto, or 1 to 8 in steps of 0.5\n"
+    "  --fullscreen     start in borderless fullscreen for this run (F11 toggles)\n"
+    "  --windowed       start in a window for this run\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
@@ -37,6 +41,8 @@ int main(int argc, char** argv) {
     platform::RunOptions options;
     int warp = 0;
     std::optional<std::string> settingsFile;
+    // Display choices on the command line win over the settings file for this run only.
+    std::optional<std::string> scale, fullscreen;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](const char* name) -> const char* {
@@ -62,6 +68,16 @@ int main(int argc, char** argv) {
             options.trace = value("--trace");
         } else if (arg == "--settings") {
             settingsFile = value("--settings");
+        } else if (arg == "--scale") {
+            scale = value("--scale");
+            if (!platform::display::IsScaleText(*scale)) {
+                std::fprintf(stderr, "dunspelt: --scale takes auto or 1 to 8 in steps of 0.5\n");
+                return 2;
+            }
+        } else if (arg == "--fullscreen") {
+            fullscreen = "true";
+        } else if (arg == "--windowed") {
+            fullscreen = "false";
         } else if (arg == "--app-dir") {
             options.appDir = value("--app-dir");
         } else if (arg == "--warp") {
@@ -81,6 +97,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::LoadGameSettings(platform::SettingsPath(options.headless, settingsFile));
+    if (scale)
+        platform::GameSettings().Override("display", "scale", *scale);
+    if (fullscreen)
+        platform::GameSettings().Override("display", "fullscreen", *fullscreen);
     if (options.appDir.empty())
         options.appDir = ExecutableFolder(argv[0]);
     while (options.appDir.size() > 1 && options.appDir.back() == '/') options.appDir.pop_back();

@@ -78,6 +78,7 @@ void App::RemoveFromScreen(Form* form) {
 void App::Deliver(const InputEvent& e) {
     switch (e.kind) {
         case InputEvent::Kind::kClick:
+            stats_.RecordClick(NowMicros());
             if (e.form && e.form->visible() && !input_.ClickResumes(*this, e))
                 e.form->DeliverClick(e.control);
             break;

@@ -1,9 +1,9 @@
 #include "platform/form.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/app.hpp"
+#include "platform/display_geometry.hpp"
 
 namespace platform {
 
@@ -126,12 +126,9 @@ void Form::Move(int left, int top) {
 }
 
 void Form::CentreOnScreen() {
-    // Positions are kept in twips (15 to the pixel) with single-precision division.
-    constexpr float kTwips = 15.0f;
     const App& app = App::Get();
-    float left = (float(app.ScreenWidth()) * kTwips - float(OuterWidth()) * kTwips) / 2.0f;
-    float top = (float(app.ScreenHeight()) * kTwips - float(OuterHeight()) * kTwips) / 2.0f;
-    Move(int(std::nearbyint(left / kTwips)), int(std::nearbyint(top / kTwips)));
+    Move(display::CentredEdge(app.ScreenWidth(), OuterWidth()),
+         display::CentredEdge(app.ScreenHeight(), OuterHeight()));
 }
 
 void Form::InvalidateControl(const Control* control) {

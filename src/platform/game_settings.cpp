@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "platform/display_geometry.hpp"
 #include "platform/user_dirs.hpp"
 
 namespace platform {
@@ -19,18 +20,6 @@ auto IntegerIn(int low, int high) {
         const int n = std::stoi(v);
         return n >= low && n <= high;
     };
-}
-
-// "auto", or 1 to 8 in steps of 0.5.
-bool IsScale(const std::string& v) {
-    if (v == "auto")
-        return true;
-    static const char* const kScales[] = {"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5",
-                                          "5", "5.5", "6", "6.5", "7", "7.5", "8"};
-    for (const char* s : kScales)
-        if (v == s)
-            return true;
-    return false;
 }
 
 void Warn(const std::string& text) {
@@ -51,7 +40,8 @@ const std::vector<std::string>& BindableActions() {
 std::vector<SettingDef> GameSettingDefs() {
     // Key names are SDL's physical key (scancode) names; two keys are separated by a comma.
     return {
-        {"display", "scale", "auto", "window scale: auto, or 1 to 8 in steps of 0.5", IsScale},
+        {"display", "scale", "auto", "window scale: auto, or 1 to 8 in steps of 0.5",
+         display::IsScaleText},
         {"display", "integer_scaling", "false", "true: only whole-number scale factors", IsBool},
         {"display", "fullscreen", "false", "start in borderless fullscreen (F11 toggles)", IsBool},
         {"sound", "volume", "100", "volume of all sound, 0 to 100", IntegerIn(0, 100)},

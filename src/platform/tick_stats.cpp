@@ -19,8 +19,11 @@ double Percentile(std::vector<int64_t> v, double p) {
 void TickStats::Record(int64_t startMicros, int64_t endMicros) {
     if (!enabled_)
         return;
-    if (starts_.empty())
+    if (starts_.empty()) {
         cpuAtFirst_ = std::clock();
+        if (lastClick_ >= 0)
+            clickToFirstTick_ = startMicros - lastClick_;
+    }
     starts_.push_back(startMicros);
     work_.push_back(endMicros - startMicros);
     lastEnd_ = endMicros;
@@ -43,6 +46,19 @@ std::string TickStats::Summary() const {
     if (!present_.empty()) {
         std::snprintf(buf, sizeof buf, ", present p50 %.3f ms p99 %.3f ms",
                       Percentile(present_, 0.5), Percentile(present_, 0.99));
+        out += buf;
+    }
+    if (clickToFirstTick_ >= 0) {
+        std::snprintf(buf, sizeof buf, ", click to first tick %.1f ms",
+                      double(clickToFirstTick_) / 1000.0);
+        out += buf;
+    }
+    if (!frames_.empty() && span > 0) {
+        // Frames shown while ticks ran, per second of that time.
+        const auto inPlay = std::count_if(frames_.begin(), frames_.end(), [&](int64_t t) {
+            return t >= starts_.front() && t <= lastEnd_;
+        });
+        std::snprintf(buf, sizeof buf, ", frames %.1f per s", double(inPlay) / span);
         out += buf;
     }
     return out;

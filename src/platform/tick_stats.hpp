@@ -20,12 +20,23 @@ class TickStats {
         if (enabled_ && micros > 0)
             present_.push_back(micros);
     }
+    // A frame put on screen (windowed only), at this time on the app clock.
+    void RecordFrame(int64_t micros) {
+        if (enabled_)
+            frames_.push_back(micros);
+    }
+    // A click delivered: the first tick after one is timed from it (start button to play).
+    void RecordClick(int64_t micros) {
+        if (enabled_ && starts_.empty())
+            lastClick_ = micros;
+    }
     size_t count() const { return starts_.size(); }
 
   private:
-    std::vector<int64_t> starts_, work_, present_;
+    std::vector<int64_t> starts_, work_, present_, frames_;
     std::clock_t cpuAtFirst_ = 0;
     int64_t lastEnd_ = 0;
+    int64_t lastClick_ = -1, clickToFirstTick_ = -1;
     bool enabled_ = false;
 };
 

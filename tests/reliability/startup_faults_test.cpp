@@ -187,13 +187,19 @@ TEST(CommandLine, HelpListsEveryOptionOnOneLineAndVersionPrintsIt) {
         EXPECT_GT(line.size(), option.size() + 10) << option << " has no description";
     }
     // Every option listed is accepted (on a run that ends at once), and only those are.
-    const std::set<std::string> expected = {"--headless", "--script",  "--trace",
-                                            "--warp",     "--app-dir", "--stats",
-                                            "--help",     "--version", "--settings"};
+    const std::set<std::string> expected = {"--headless", "--script", "--trace",      "--warp",
+                                            "--app-dir",  "--stats",  "--help",       "--version",
+                                            "--settings", "--scale",  "--fullscreen", "--windowed"};
     EXPECT_EQ(listed, expected);
-    ProcessResult unknown = RunProcess({GameExecutable(), "--fullscreen"});
+    ProcessResult unknown = RunProcess({GameExecutable(), "--vsync"});
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_NE(unknown.errors.find("--fullscreen"), std::string::npos);
+    EXPECT_NE(unknown.errors.find("--vsync"), std::string::npos);
+    // A scale that is not one of the steps is refused by name.
+    for (const char* bad : {"9", "1.25", "0", "big"}) {
+        ProcessResult scale = RunProcess({GameExecutable(), "--scale", bad, "--headless"});
+        EXPECT_EQ(scale.status, 2) << bad;
+        EXPECT_NE(scale.errors.find("--scale"), std::string::npos) << bad;
+    }
 
     ProcessResult version = RunProcess({GameExecutable(), "--version"});
     EXPECT_EQ(version.status, 0);

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -14,6 +15,9 @@
 #include "platform/app.hpp"
 #include "platform/form.hpp"
 #include "platform/game_settings.hpp"
+#include "platform/host/window_manager.hpp"
+#include "platform/host/window_presenter.hpp"
+#include "platform/pause_overlay.hpp"
 #include "platform/user_dirs.hpp"
 
 namespace platform {
@@ -41,13 +45,76 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
         f->screenWidth_ = mode.w;
         f->screenHeight_ = mode.h;
+        // Frames go out at most at the display's pace (SDL reports 0 when it does not know).
+        if (mode.refresh_rate > 0)
+            f->pacer_ = FramePacer(1000000 / mode.refresh_rate);
     }
+    f->usable_ = {f->screenWidth_, f->screenHeight_};
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0)
+        f->usable_ = {usable.w, usable.h};
+    f->ReadDisplaySettings();
+    f->hasWindowManager_ = HasWindowManager();
     f->OpenAudio();
     // Pads are optional: without SDL's controller part the game is played from the keyboard.
     const auto& settingsFile = GameSettings().path();
     f->pads_.Start((settingsFile.empty() ? ConfigFolder() : settingsFile.parent_path()) /
                    "gamecontrollerdb.txt");
     return f;
+}
+
+namespace {
+
+// Whether a GPU can be reached (a DRM render node). Without one, a GL renderer is a software
+// rasteriser that costs more CPU and memory than SDL's own software renderer.
+bool HasRenderNode() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
+        if (entry.path().filename().string().rfind("renderD", 0) == 0)
+            return true;
+    return false;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+void SdlFrontend::ReadDisplaySettings() {
+    const SettingsFile& settings = GameSettings();
+    forcedScale_ = display::ParseScale(settings.Get("display", "scale"));
+    integerOnly_ = settings.Get("display", "integer_scaling") == "true";
+    fullscreen_ = settings.Get("display", "fullscreen") == "true";
+    if (forcedScale_)
+        scale_ = display::ApplyIntegerOnly(*forcedScale_, integerOnly_);
+    else
+        scale_ =
+            display::AutoScale(usable_, display::kGameWindow,
+                               {2 * kFrameBorder, 2 * kFrameBorder + kCaptionHeight}, integerOnly_);
+    // The toggle's keys, by SDL's key names; Alt+Enter always toggles too.
+    std::string names = settings.Get("keys", "fullscreen");
+    for (size_t start = 0; start <= names.size();) {
+        size_t comma = names.find(',', start);
+        if (comma == std::string::npos)
+            comma = names.size();
+        const SDL_Scancode code =
+            SDL_GetScancodeFromName(Trimmed(names.substr(start, comma - start)).c_str());
+        if (code != SDL_SCANCODE_UNKNOWN)
+            fullscreenKeys_.push_back(int(code));
+        start = comma + 1;
+    }
+    if (fullscreenKeys_.empty())
+        fullscreenKeys_.push_back(int(SDL_SCANCODE_F11));
+    // SDL's own choice unless the player names one; SDL's software renderer where no GPU is.
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if ((!asked || !*asked) && !HasRenderNode())
+        renderDriver_ = "software";
+    // Borderless fullscreen stays up when a smaller screen above it takes the focus.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
 
 namespace {
@@ -119,22 +186,54 @@ SdlFrontend::~SdlFrontend() {
 }
 
 void SdlFrontend::DestroyWindow(Window& w) {
+    w.presenter.reset();
     if (w.window)
         SDL_DestroyWindow(w.window);
     w = Window{};
+}
+
+bool SdlFrontend::WantsFullscreen(const Form& form) const {
+    return fullscreen_ &&
+           display::FillsScreenInFullscreen({form.ClientWidth(), form.ClientHeight()});
+}
+
+display::Size SdlFrontend::WindowSizeInPoints(const Form& form) const {
+    return display::ScaledSize({form.ClientWidth(), form.ClientHeight()}, scale_ / pixelRatio_);
+}
+
+display::Point SdlFrontend::WindowOriginInPoints(const Form& form) const {
+    return display::ScaledClientOrigin(
+        {form.Left(), form.Top()}, {form.ClientWidth(), form.ClientHeight()},
+        {form.OuterWidth() - form.ClientWidth(), form.OuterHeight() - form.ClientHeight()},
+        {form.ClientLeft() - form.Left(), form.ClientTop() - form.Top()},
+        {screenWidth_, screenHeight_}, scale_ / pixelRatio_);
+}
+
+display::Rect SdlFrontend::ShownRect(const Form& form, const Window& w) const {
+    const display::Size picture{form.ClientWidth(), form.ClientHeight()};
+    const display::Size drawable = w.presenter->DrawableSize();
+    if (w.fullscreen)
+        return display::FitRect(picture, drawable, integerOnly_);
+    return display::CentredRect(display::ScaledSize(picture, scale_), drawable);
 }
 
 SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     Window& w = windows_[form];
     if (w.window)
         return w;
-    Uint32 flags = SDL_WINDOW_SHOWN;
+    Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (form->border() == BorderStyle::kNone)
         flags |= SDL_WINDOW_BORDERLESS;
-    w.window = SDL_CreateWindow(form->CaptionText().c_str(), form->ClientLeft(), form->ClientTop(),
-                                form->ClientWidth(), form->ClientHeight(), flags);
+    w.fullscreen = WantsFullscreen(*form) && hasWindowManager_;
+    if (w.fullscreen)
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const display::Size size = WindowSizeInPoints(*form);
+    const display::Point origin = WindowOriginInPoints(*form);
+    w.window = SDL_CreateWindow(form->CaptionText().c_str(), origin.x, origin.y, size.width,
+                                size.height, flags);
     if (!w.window)
         return w;
+    w.presenter = std::make_unique<WindowPresenter>(w.window, renderDriver_);
     w.caption = form->CaptionText();
     w.left = form->Left();
     w.top = form->Top();
@@ -147,40 +246,107 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
             SDL_FreeSurface(s);
         }
     }
+    if (!pixelRatioKnown_ && !w.fullscreen)
+        LearnPixelRatio(*form, w);
+    if (WantsFullscreen(*form) && !w.fullscreen)
+        Layout(*form, w);
     return w;
 }
 
-namespace {
-
-// Copies the client picture into a window surface, row by row when the formats agree.
-void CopyToWindowSurface(const Surface& client, SDL_Surface* target) {
-    if (target->format->format == SDL_PIXELFORMAT_XRGB8888 && target->w >= client.width() &&
-        target->h >= client.height()) {
-        if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
-            return;
-        for (int y = 0; y < client.height(); ++y)
-            std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * size_t(target->pitch),
-                        client.row(y), size_t(client.width()) * 4);
-        if (SDL_MUSTLOCK(target))
-            SDL_UnlockSurface(target);
+void SdlFrontend::LearnPixelRatio(Form& form, Window& w) {
+    // A high-density desktop gives more drawable pixels than window coordinates; the scale
+    // is chosen in real pixels, so the first window tells how many there are.
+    pixelRatioKnown_ = true;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(w.window, &windowWidth, &windowHeight);
+    const display::Size drawable = w.presenter->DrawableSize();
+    if (windowWidth <= 0 || drawable.width <= windowWidth)
         return;
-    }
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(client.data()), client.width(), client.height(), 32,
-        client.width() * 4, SDL_PIXELFORMAT_XRGB8888);
-    if (!source)
-        return;
-    SDL_BlitSurface(source, nullptr, target, nullptr);
-    SDL_FreeSurface(source);
+    pixelRatio_ = double(drawable.width) / double(windowWidth);
+    if (!forcedScale_)
+        scale_ = display::AutoScale(
+            {int(usable_.width * pixelRatio_), int(usable_.height * pixelRatio_)},
+            display::kGameWindow,
+            {int((2 * kFrameBorder) * pixelRatio_),
+             int((2 * kFrameBorder + kCaptionHeight) * pixelRatio_)},
+            integerOnly_);
+    Layout(form, w);
 }
 
-}  // namespace
+void SdlFrontend::Layout(Form& form, Window& w) {
+    const bool wanted = WantsFullscreen(form);
+    if (wanted != w.fullscreen) {
+        if (hasWindowManager_)
+            SDL_SetWindowFullscreen(w.window, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        w.fullscreen = wanted;
+    }
+    if (w.fullscreen) {
+        // With no window manager to ask, the window covers its screen itself.
+        SDL_Rect bounds;
+        if (!hasWindowManager_ &&
+            SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(w.window), &bounds) == 0) {
+            SDL_SetWindowPosition(w.window, bounds.x, bounds.y);
+            SDL_SetWindowSize(w.window, bounds.w, bounds.h);
+        }
+    } else {
+        // Also after leaving fullscreen: not every window system puts the old size back.
+        const display::Size size = WindowSizeInPoints(form);
+        const display::Point origin = WindowOriginInPoints(form);
+        SDL_SetWindowSize(w.window, size.width, size.height);
+        SDL_SetWindowPosition(w.window, origin.x, origin.y);
+    }
+    w.showPending = true;
+}
+
+void SdlFrontend::ToggleFullscreen(App& app) {
+    fullscreen_ = !fullscreen_;
+    ChangeGameSetting("display", "fullscreen", fullscreen_ ? "true" : "false");
+    for (Form* form : app.zOrder()) {
+        auto it = windows_.find(form);
+        if (it != windows_.end() && it->second.window)
+            Layout(*form, it->second);
+    }
+    // The screens stay stacked as they were: the small ones above the full-size one.
+    for (Form* form : app.zOrder()) {
+        auto it = windows_.find(form);
+        if (it != windows_.end() && it->second.window)
+            SDL_RaiseWindow(it->second.window);
+    }
+}
 
 void SdlFrontend::Shown(App& app, Form& form) {
     // Creating a window is slow (a tenth of a second or more); doing it here keeps it out of
     // the first ticks of a level.
     WindowFor(&form);
     Present(app);
+}
+
+void SdlFrontend::Upload(Form& form, Window& w) {
+    // The one place a picture leaves for the screen: an overlay drawn here changes what is
+    // shown without touching the form's own picture. The paused game window gets the pause
+    // overlay.
+    const Surface& client = form.Client();
+    const bool paused = App::Get().HasOverlay(form);
+    if (paused || overlay_) {
+        overlaid_ = client;
+        if (paused)
+            DrawPauseOverlay(overlaid_);
+        if (overlay_)
+            overlay_(form, overlaid_);
+        w.presenter->Upload(overlaid_);
+    } else {
+        w.presenter->Upload(client);
+    }
+    w.uploadedVersion = form.version();
+    w.uploadedPauseOverlay = paused;
+    w.showPending = true;
+}
+
+bool SdlFrontend::AnyShowPending() const {
+    for (const auto& [form, w] : windows_)
+        if (w.window && w.showPending)
+            return true;
+    return false;
 }
 
 void SdlFrontend::Present(App& app) {
@@ -193,6 +359,16 @@ void SdlFrontend::Present(App& app) {
             ++it;
         }
     }
+    if (toggleRequested_) {
+        toggleRequested_ = false;
+        ToggleFullscreen(app);
+    }
+    // A changed picture goes into its texture at once; the screen gets it when the pacer
+    // allows (once per refresh, in a gap between ticks). A new window shows its first picture
+    // without waiting.
+    const int64_t now = app.NowMicros();
+    const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
+    bool shownAny = false;
     for (Form* form : app.zOrder()) {
         Window& w = WindowFor(form);
         if (!w.window)
@@ -204,19 +380,25 @@ void SdlFrontend::Present(App& app) {
         if (w.left != form->Left() || w.top != form->Top()) {
             w.left = form->Left();
             w.top = form->Top();
-            SDL_SetWindowPosition(w.window, form->ClientLeft(), form->ClientTop());
+            if (!w.fullscreen) {
+                const display::Point origin = WindowOriginInPoints(*form);
+                SDL_SetWindowPosition(w.window, origin.x, origin.y);
+            }
         }
-        const bool overlay = app.HasOverlay(*form);
-        if (w.shownVersion == form->version() && w.shownOverlay == overlay)
+        if (w.uploadedVersion != form->version() || w.uploadedPauseOverlay != app.HasOverlay(*form))
+            Upload(*form, w);
+        if (!w.showPending || (!frameDue && w.everShown))
             continue;
-        // One copy into the window's own surface and one update of the window per frame.
-        SDL_Surface* target = SDL_GetWindowSurface(w.window);
-        if (!target)
-            continue;
-        CopyToWindowSurface(app.ScreenPicture(*form), target);
-        SDL_UpdateWindowSurface(w.window);
-        w.shownVersion = form->version();
-        w.shownOverlay = overlay;
+        w.shown = ShownRect(*form, w);
+        w.presenter->Show(w.shown);
+        w.showPending = false;
+        w.everShown = true;
+        shownAny = true;
+    }
+    if (shownAny) {
+        app.stats().RecordFrame(now);
+        if (frameDue)
+            pacer_.Shown(now, app.NowMicros());
     }
     Form* top = app.ActiveForm();
     if (top && top != focused_) {
@@ -236,6 +418,25 @@ Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
     return nullptr;
 }
 
+std::optional<display::Point> SdlFrontend::PicturePoint(Form* form, int x, int y) const {
+    auto it = windows_.find(form);
+    if (it == windows_.end() || !it->second.window || !it->second.everShown)
+        return std::nullopt;
+    const Window& w = it->second;
+    display::Size window;
+    SDL_GetWindowSize(w.window, &window.width, &window.height);
+    return display::WindowToPicture({x, y}, window, w.presenter->DrawableSize(), w.shown,
+                                    {form->ClientWidth(), form->ClientHeight()});
+}
+
+bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
+    if ((scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
+        (modifiers & KMOD_ALT))
+        return true;
+    return std::find(fullscreenKeys_.begin(), fullscreenKeys_.end(), scancode) !=
+           fullscreenKeys_.end();
+}
+
 void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -244,6 +445,12 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
         switch (e.type) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
+                // The fullscreen toggle belongs to the front end; the game never sees it.
+                if (IsFullscreenKey(e.key.keysym.scancode, e.key.keysym.mod)) {
+                    if (e.type == SDL_KEYDOWN && !e.key.repeat)
+                        toggleRequested_ = true;
+                    break;
+                }
                 // Keys by position: the bindings name physical keys, whatever the layout.
                 InputEvent key{e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown
                                                      : InputEvent::Kind::kKeyUp};
@@ -254,26 +461,31 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 break;
             }
             case SDL_MOUSEMOTION: {
+                // A move over a black bar is a move outside the picture: nothing is told.
                 Form* form = FormOfWindow(e.motion.windowID);
-                if (form)
-                    out.push_back({InputEvent::Kind::kMouseMove, form,
-                                   form->ControlAt(e.motion.x, e.motion.y)});
+                const auto at = form ? PicturePoint(form, e.motion.x, e.motion.y) : std::nullopt;
+                if (at)
+                    out.push_back(
+                        {InputEvent::Kind::kMouseMove, form, form->ControlAt(at->x, at->y), 0});
                 break;
             }
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     pressForm_ = FormOfWindow(e.button.windowID);
-                    pressControl_ =
-                        pressForm_ ? pressForm_->ControlAt(e.button.x, e.button.y) : nullptr;
+                    const auto at = pressForm_ ? PicturePoint(pressForm_, e.button.x, e.button.y)
+                                               : std::nullopt;
+                    pressControl_ = at ? pressForm_->ControlAt(at->x, at->y) : nullptr;
                 }
                 break;
             case SDL_MOUSEBUTTONUP:
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     Form* form = FormOfWindow(e.button.windowID);
-                    Control* control = form ? form->ControlAt(e.button.x, e.button.y) : nullptr;
+                    const auto at =
+                        form ? PicturePoint(form, e.button.x, e.button.y) : std::nullopt;
+                    Control* control = at ? form->ControlAt(at->x, at->y) : nullptr;
                     // A click is a press and release on the same control.
                     if (form && form == pressForm_ && control == pressControl_ && control)
-                        out.push_back({InputEvent::Kind::kClick, form, control});
+                        out.push_back({InputEvent::Kind::kClick, form, control, 0});
                     pressForm_ = nullptr;
                     pressControl_ = nullptr;
                 }
@@ -296,9 +508,10 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                            e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
                     if (Form* form = FormOfWindow(e.window.windowID))
                         out.push_back({InputEvent::Kind::kFocusLost, form});
-                } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                           e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                     if (Form* form = FormOfWindow(e.window.windowID))
-                        windows_[form].shownVersion = ~0ULL;
+                        windows_[form].showPending = true;
                 }
                 break;
             default:
@@ -308,6 +521,13 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
 }
 
 void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
+    // A frame held back for the display's pace wakes the loop at its slot when it fits
+    // before the next tick; otherwise it goes out in the gap after that tick.
+    if (AnyShowPending()) {
+        const int64_t wake = pacer_.WakeFor(app.NowMicros(), dueMicros);
+        if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
+            dueMicros = wake;
+    }
     if (dueMicros < 0) {
         SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
         return;
@@ -359,7 +579,6 @@ void SdlFrontend::PauseSound(bool paused) {
 }
 
 void SdlFrontend::SetVolume(int percent) {
-    volume_ = percent;
     if (audio_)
         Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
 }

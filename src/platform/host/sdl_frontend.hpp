@@ -1,11 +1,18 @@
-// The windowed front end: one SDL window per visible form, keyboard and mouse, music.
+// The windowed front end: one SDL window per visible form, scaled and placed for the display,
+// fullscreen on request, keyboard and mouse, music.
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/display_geometry.hpp"
+#include "platform/frame_pacer.hpp"
 #include "platform/frontend.hpp"
 #include "platform/host/sdl_pads.hpp"
+#include "platform/surface.hpp"
 
 struct SDL_Window;
 struct Mix_Chunk;
@@ -13,6 +20,7 @@ struct Mix_Chunk;
 namespace platform {
 
 class Form;
+class WindowPresenter;
 
 class SdlFrontend : public Frontend {
   public:
@@ -31,23 +39,65 @@ class SdlFrontend : public Frontend {
     void PlaySound(const std::string& path) override;
     void PauseSound(bool paused) override;
     void SetVolume(int percent) override;
+    // The fullscreen action when it comes from elsewhere than this front end's own keys.
+    void ToggleFullscreen() override { toggleRequested_ = true; }
+
+    // Draws over a copy of a form's picture on its way to the screen (the form's own picture
+    // is untouched); nullptr: the picture goes as it is.
+    using Overlay = std::function<void(const Form& form, Surface& picture)>;
+    void SetOverlay(Overlay overlay) { overlay_ = std::move(overlay); }
 
   private:
     struct Window {
         SDL_Window* window = nullptr;
-        uint64_t shownVersion = ~0ULL;
-        bool shownOverlay = false;
+        std::unique_ptr<WindowPresenter> presenter;
+        uint64_t uploadedVersion = ~0ULL;
+        bool uploadedPauseOverlay = false;
+        bool showPending = true;  // the picture or the window changed since it was last shown
+        bool everShown = false;
+        bool fullscreen = false;
+        display::Rect shown;  // where the picture went, in drawable pixels
         std::string caption;
         int left = 0, top = 0;
     };
 
     SdlFrontend() = default;
+    void ReadDisplaySettings();
     Window& WindowFor(Form* form);
+    void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
     void OpenAudio();
 
+    // Sizes and places one window for the current scale and fullscreen state.
+    void Layout(Form& form, Window& w);
+    void ToggleFullscreen(App& app);
+    bool WantsFullscreen(const Form& form) const;
+    display::Size WindowSizeInPoints(const Form& form) const;
+    display::Point WindowOriginInPoints(const Form& form) const;
+    display::Rect ShownRect(const Form& form, const Window& w) const;
+    void Upload(Form& form, Window& w);
+    bool AnyShowPending() const;
+    // The game pixel under a mouse position of a form's window; nullopt on a black bar.
+    std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
+    bool IsFullscreenKey(int scancode, int modifiers) const;
+
     int screenWidth_ = 1024, screenHeight_ = 768;
+    display::Size usable_{1024, 768};    // the desktop's usable area, in window coordinates
+    std::optional<double> forcedScale_;  // nullopt: auto
+    double scale_ = 1;                   // game pixels to drawable pixels
+    double pixelRatio_ = 1;              // drawable pixels per window coordinate
+    bool pixelRatioKnown_ = false;
+    bool integerOnly_ = false;
+    bool fullscreen_ = false;
+    bool hasWindowManager_ = true;
+    bool toggleRequested_ = false;
+    std::vector<int> fullscreenKeys_;  // scancodes
+    std::string renderDriver_;
+    FramePacer pacer_;
+    Overlay overlay_;
+    Surface overlaid_;
+
     std::map<Form*, Window> windows_;
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
@@ -55,7 +105,6 @@ class SdlFrontend : public Frontend {
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
-    int volume_ = 100;
     host::SdlPads pads_;
 };
 

@@ -1,0 +1,14 @@
+// Games started by the tests (windowed ones read and write a settings file, screenshots go to
+// the pictures folder) keep those files in the build folder, never in the home folder of
+// whoever runs the tests. Set before any test runs; children inherit it.
+#include <cstdlib>
+
+namespace {
+
+const bool kTestHomeSet = [] {
+    setenv("XDG_CONFIG_HOME", DUNSPELT_BUILD_DIR "/test-home/config", 1);
+    setenv("XDG_PICTURES_DIR", DUNSPELT_BUILD_DIR "/test-home/pictures", 1);
+    return true;
+}();
+
+}  // namespace
