@@ -42,6 +42,7 @@ test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DDUNSPELT_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j2
 
 soak: configure

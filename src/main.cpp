@@ -17,6 +17,8 @@ const char kUsage[] =
     "  --headless       run without a display or audio device, on a virtual clock\n"
     "  --script FILE    headless: play the input commands in FILE (wait, keys, clicks...)\n"
     "  --trace FILE     write a JSON Lines trace: every tick's state and every screen event\n"
+    "  --record FILE    save every input as a script that replays this game\n"
+    "  --replay FILE    watch a recording in the windows at real speed (headless: --script)\n"
     "  --warp 1|2       skip the intro and menu and start at level 1 or 2\n"
     "  --app-dir DIR    the folder with pics/, maps/ and muz/ (default: the executable's)\n"
     "  --stats          print pacing figures (tick rate, intervals, work, CPU) at the end\n"
@@ -64,6 +66,10 @@ int main(int argc, char** argv) {
             options.headless = true;
         } else if (arg == "--script") {
             options.script = value("--script");
+        } else if (arg == "--record") {
+            options.record = value("--record");
+        } else if (arg == "--replay") {
+            options.replay = value("--replay");
         } else if (arg == "--trace") {
             options.trace = value("--trace");
         } else if (arg == "--settings") {
@@ -96,6 +102,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dunspelt: --script needs --headless\n");
         return 2;
     }
+    if (!options.replay.empty() && options.headless) {
+        std::fprintf(stderr, "dunspelt: --replay plays in the windows; headless, use --script\n");
+        return 2;
+    }
+    if (warp != 0)
+        options.recordNotes.push_back("started with --warp " + std::to_string(warp) +
+                                      ": replay it with --warp " + std::to_string(warp) + " too");
     platform::LoadGameSettings(platform::SettingsPath(options.headless, settingsFile));
     if (scale)
         platform::GameSettings().Override("display", "scale", *scale);

@@ -75,7 +75,23 @@ void App::RemoveFromScreen(Form* form) {
     std::erase(zOrder_, form);
 }
 
+bool App::ActsOn(const InputEvent& e) const {
+    switch (e.kind) {
+        case InputEvent::Kind::kKeyDown:
+        case InputEvent::Kind::kKeyUp:
+            return ActiveForm() != nullptr;
+        case InputEvent::Kind::kClick:
+        case InputEvent::Kind::kMouseMove:
+        case InputEvent::Kind::kClose:
+            return e.form && e.form->visible();
+        default:
+            return true;  // pads and focus: always taken in
+    }
+}
+
 void App::Deliver(const InputEvent& e) {
+    if (inputObserver_ && ActsOn(e))
+        inputObserver_(e);
     switch (e.kind) {
         case InputEvent::Kind::kClick:
             stats_.RecordClick(NowMicros());
@@ -112,7 +128,7 @@ const Surface& App::ScreenPicture(Form& form) {
 }
 
 void App::DoEvents() {
-    if (frontend_)
+    if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
     // Deliver what is pending now; input arriving while a handler runs waits for the next call.
     // A close box pressed while a timer handler runs is acted on once the handler has

@@ -68,6 +68,10 @@ class App {
 
     // Lets pending input run, then every timer that is due.
     void DoEvents();
+    // Whether DoEvents collects the front end's input itself (the default). Recording and replay
+    // turn it off: the runner then takes input only between timer events, as a script does,
+    // never in the middle of a tick or a set-up.
+    void SetPollInDoEvents(bool poll) { pollInDoEvents_ = poll; }
     void Post(const InputEvent& event) { pending_.push_back(event); }
     // The earliest due time of an enabled timer of a loaded form, or -1.
     int64_t NextTimerDue() const;
@@ -85,6 +89,13 @@ class App {
     // copy of it with the pause overlay. The form's own pictures never hold the overlay.
     const Surface& ScreenPicture(Form& form);
     bool HasOverlay(const Form& form) const;
+    // Whether Deliver would act on the event now: a key with a form active, the rest on a
+    // visible form.
+    bool ActsOn(const InputEvent& event) const;
+    // Sees every input the game acts on, just before it is acted on (recordings).
+    void SetInputObserver(std::function<void(const InputEvent&)> observer) {
+        inputObserver_ = std::move(observer);
+    }
 
   private:
     App();
@@ -98,6 +109,8 @@ class App {
     std::vector<Timer*> timers_;
     std::vector<InputEvent> pending_;
     int timersRunning_ = 0;
+    bool pollInDoEvents_ = true;
+    std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;
     TickStats stats_;
     std::shared_ptr<Surface> icon_;

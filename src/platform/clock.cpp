@@ -17,4 +17,10 @@ int64_t RealClock::NowMicros() const {
     return SteadyMicros() - start_;
 }
 
+PacedClock::PacedClock() : start_(SteadyMicros()) {}
+
+int64_t PacedClock::PaceMicros() const {
+    return SteadyMicros() - start_ - dropped_;
+}
+
 }  // namespace platform

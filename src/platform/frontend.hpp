@@ -36,6 +36,8 @@ class Frontend {
     // The volume of all sound, 0 to 100 (0 while muted).
     virtual void SetVolume(int /*percent*/) {}
     virtual void ToggleFullscreen() {}
+    // Added to every window's title (a replay says so); nothing to do without windows.
+    virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
 };
 
 // The windowed front end, made by the host part (the only code that sees SDL); nullptr when

@@ -209,12 +209,11 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     Form* active = app.ActiveForm();
     if (!active)
         return;
-    if (HasPictureButtons(*active)) {
-        if (down)
-            Navigate(*active, NavOfKey(e.key, action), e.repeat);
-        return;
-    }
+    // The form hears its key as always (the game's screens do nothing with it); on a screen
+    // with buttons the key also moves the button focus.
     GameKey(*active, action, down);
+    if (down && active == app.ActiveForm() && HasPictureButtons(*active))
+        Navigate(*active, NavOfKey(e.key, action), e.repeat);
 }
 
 bool InputRouter::AnyPadHolds(Action action) const {

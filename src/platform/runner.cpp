@@ -8,10 +8,13 @@
 #include "platform/form.hpp"
 #include "platform/game_settings.hpp"
 #include "platform/headless_frontend.hpp"
+#include "platform/input_recorder.hpp"
 #include "platform/input_settings.hpp"
+#include "platform/paced_runner.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
+#include "platform/script_input.hpp"
 
 namespace platform {
 
@@ -56,78 +59,44 @@ void AdvanceClock(App& app, VirtualClock& clock, int64_t targetMicros) {
     clock.Set(targetMicros);
 }
 
-void TakeScreenshot(App& app, const ScriptCommand& c) {
-    Surface picture;
-    if (c.form.empty()) {
-        picture = ComposeScreen();
-    } else {
-        Form* form = app.FindForm(c.form);
-        picture = app.ScreenPicture(*form);
-    }
-    if (!SavePng(picture, c.file))
-        std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";
-}
-
-void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& commands) {
-    using Kind = ScriptCommand::Kind;
+void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& commands,
+               bool strict, InputRecorder& recorder) {
     for (const ScriptCommand& c : commands) {
-        InputEvent e{InputEvent::Kind::kKeyDown};
-        switch (c.kind) {
-            case Kind::kWait:
-                AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
-                continue;
-            case Kind::kScreenshot:
-                TakeScreenshot(app, c);
-                continue;
-            case Kind::kKeyDown:
-            case Kind::kKeyUp:
-                e.kind = c.kind == Kind::kKeyDown ? InputEvent::Kind::kKeyDown
-                                                  : InputEvent::Kind::kKeyUp;
-                e.key = c.key;
-                e.repeat = c.repeat;
-                break;
-            case Kind::kFocus:
-                e.kind = InputEvent::Kind::kFocusGained;
-                e.form = app.FindForm(c.form);
-                break;
-            case Kind::kBlur:
-                e.kind = InputEvent::Kind::kFocusLost;
-                e.form = c.form.empty() ? nullptr : app.FindForm(c.form);
-                break;
-            case Kind::kPadAdd:
-            case Kind::kPadRemove:
-                e.kind = c.kind == Kind::kPadAdd ? InputEvent::Kind::kPadAdded
-                                                 : InputEvent::Kind::kPadRemoved;
-                e.pad = c.pad;
-                break;
-            case Kind::kPadButton:
-                e.kind = c.down ? InputEvent::Kind::kPadButtonDown : InputEvent::Kind::kPadButtonUp;
-                e.pad = c.pad;
-                e.button = c.button;
-                break;
-            case Kind::kPadAxis:
-                e.kind = InputEvent::Kind::kPadAxis;
-                e.pad = c.pad;
-                e.axis = c.axis;
-                e.value = c.value;
-                break;
-            case Kind::kClick:
-            case Kind::kMove:
-            case Kind::kClose: {
-                Form* form = app.FindForm(c.form);
-                e.form = form;
-                e.control = c.control.empty() ? nullptr : form->FindControl(c.control);
-                e.kind = c.kind == Kind::kClick  ? InputEvent::Kind::kClick
-                         : c.kind == Kind::kMove ? InputEvent::Kind::kMouseMove
-                                                 : InputEvent::Kind::kClose;
-                break;
-            }
+        if (c.kind == ScriptCommand::Kind::kWait) {
+            AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
+        } else {
+            PlayCommand(app, c, strict);
+            EndIfNoFormLoaded(app);
         }
-        app.Post(e);
-        app.DoEvents();
-        EndIfNoFormLoaded(app);
+        recorder.KeepUp(clock.NowMicros());
     }
     app.EndProcess(0);
+}
+
+// Reads a script, checking its form and control names; false (after saying why) when it
+// cannot be read or a line is bad. `strict` tells whether it is a recording.
+bool LoadScript(App& app, const std::string& path, std::vector<ScriptCommand>& script,
+                bool& strict) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << "dunspelt: cannot read script " << path << "\n";
+        return false;
+    }
+    std::string first;
+    std::getline(in, first);
+    strict = IsRecording(first);
+    in.clear();
+    in.seekg(0);
+    try {
+        script = ParseScript(in, [&](const std::string& form, const std::string& control) {
+            Form* f = app.FindForm(form);
+            return f && (control.empty() || f->FindControl(control));
+        });
+    } catch (const ScriptError& e) {
+        std::cerr << "dunspelt: " << path << ": " << e.what() << "\n";
+        return false;
+    }
+    return true;
 }
 
 void ReportError(App& app, const RuntimeError& e) {
@@ -149,29 +118,19 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     if (options.stats)
         app.stats().Enable();
     std::vector<ScriptCommand> script;
+    bool strict = false;
     VirtualClock* virtualClock = nullptr;
+    PacedClock* pacedClock = nullptr;
     if (options.headless) {
         app.SetFrontend(std::make_unique<HeadlessFrontend>());
         auto clock = std::make_unique<VirtualClock>();
         virtualClock = clock.get();
         app.SetClock(std::move(clock));
-        if (!options.script.empty()) {
-            std::ifstream in(options.script);
-            if (!in) {
-                std::cerr << "dunspelt: cannot read script " << options.script << "\n";
-                return 2;
-            }
-            try {
-                script = ParseScript(in, [&](const std::string& form, const std::string& control) {
-                    Form* f = app.FindForm(form);
-                    return f && (control.empty() || f->FindControl(control));
-                });
-            } catch (const ScriptError& e) {
-                std::cerr << "dunspelt: " << options.script << ": " << e.what() << "\n";
-                return 2;
-            }
-        }
+        if (!options.script.empty() && !LoadScript(app, options.script, script, strict))
+            return 2;
     } else {
+        if (!options.replay.empty() && !LoadScript(app, options.replay, script, strict))
+            return 2;
         std::string why;
         auto frontend = CreateWindowedFrontend(why);
         if (!frontend) {
@@ -179,8 +138,26 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
                       << "); use --headless to run without one\n";
             return 1;
         }
+        if (!options.replay.empty())
+            frontend->SetTitleSuffix(" (replay)");
         app.SetFrontend(std::move(frontend));
-        app.SetClock(std::make_unique<RealClock>());
+        if (!options.record.empty() || !options.replay.empty()) {
+            auto clock = std::make_unique<PacedClock>();
+            pacedClock = clock.get();
+            app.SetClock(std::move(clock));
+            app.SetPollInDoEvents(false);
+        } else {
+            app.SetClock(std::make_unique<RealClock>());
+        }
+    }
+    InputRecorder recorder;
+    if (!options.record.empty()) {
+        if (!recorder.Open(options.record, options.recordNotes)) {
+            std::cerr << "dunspelt: cannot write recording " << options.record << "\n";
+            return 2;
+        }
+        app.SetInputObserver(
+            [&](const InputEvent& e) { recorder.Record(e, App::Get().NowMicros()); });
     }
     ApplyInputSettings(app, GameSettings(),
                        [](const std::string& text) { std::cerr << "dunspelt: " << text << "\n"; });
@@ -192,16 +169,29 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     try {
         start();
         EndIfNoFormLoaded(app);
-        if (options.headless)
-            RunScript(app, *virtualClock, script);
-        else
+        if (options.headless) {
+            RunScript(app, *virtualClock, script, strict, recorder);
+        } else if (pacedClock) {
+            PlayerFeed player;
+            ScriptFeed replay(script, strict);
+            InputFeed& feed = options.replay.empty() ? static_cast<InputFeed&>(player) : replay;
+            RunPaced(app, *pacedClock, feed, &recorder);
+        } else {
             RunWindowed(app);
+        }
     } catch (const ProcessExit& e) {
         status = e.status;
     } catch (const RuntimeError& e) {
         ReportError(app, e);
         status = 1;
+    } catch (const ScriptError& e) {
+        // A recording that no longer fits the game: it stops where it went another way.
+        const std::string& file = options.headless ? options.script : options.replay;
+        std::cerr << "dunspelt: " << file << ": " << e.what() << "\n";
+        status = 2;
     }
+    app.SetInputObserver(nullptr);
+    recorder.Finish(app.NowMicros());
     app.TraceEvent("end");
     app.tracer().Flush();
     if (options.stats)

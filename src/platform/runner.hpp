@@ -2,6 +2,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/surface.hpp"
 
@@ -13,6 +14,9 @@ struct RunOptions {
     std::string trace;   // JSON Lines trace file
     std::string appDir;  // the application folder
     bool stats = false;  // print pacing figures to stderr at the end
+    std::string record;  // write every input the game acts on to this file, as a script
+    std::string replay;  // windowed: play this script at real speed instead of the player
+    std::vector<std::string> recordNotes;  // comment lines for the recording's header
 };
 
 // Sets up the front end and the clock, runs `start` (which opens the first forms), then events

@@ -187,9 +187,10 @@ TEST(CommandLine, HelpListsEveryOptionOnOneLineAndVersionPrintsIt) {
         EXPECT_GT(line.size(), option.size() + 10) << option << " has no description";
     }
     // Every option listed is accepted (on a run that ends at once), and only those are.
-    const std::set<std::string> expected = {"--headless", "--script", "--trace",      "--warp",
-                                            "--app-dir",  "--stats",  "--help",       "--version",
-                                            "--settings", "--scale",  "--fullscreen", "--windowed"};
+    const std::set<std::string> expected = {"--headless",   "--script",  "--trace",    "--record",
+                                            "--replay",     "--warp",    "--app-dir",  "--stats",
+                                            "--help",       "--version", "--settings", "--scale",
+                                            "--fullscreen", "--windowed"};
     EXPECT_EQ(listed, expected);
     ProcessResult unknown = RunProcess({GameExecutable(), "--vsync"});
     EXPECT_EQ(unknown.status, 2);

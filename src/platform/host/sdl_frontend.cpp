@@ -229,8 +229,8 @@ SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     const display::Size size = WindowSizeInPoints(*form);
     const display::Point origin = WindowOriginInPoints(*form);
-    w.window = SDL_CreateWindow(form->CaptionText().c_str(), origin.x, origin.y, size.width,
-                                size.height, flags);
+    w.window = SDL_CreateWindow((form->CaptionText() + titleSuffix_).c_str(), origin.x, origin.y,
+                                size.width, size.height, flags);
     if (!w.window)
         return w;
     w.presenter = std::make_unique<WindowPresenter>(w.window, renderDriver_);
@@ -366,7 +366,7 @@ void SdlFrontend::Present(App& app) {
     // A changed picture goes into its texture at once; the screen gets it when the pacer
     // allows (once per refresh, in a gap between ticks). A new window shows its first picture
     // without waiting.
-    const int64_t now = app.NowMicros();
+    const int64_t now = app.clock().PaceMicros();
     const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
@@ -375,7 +375,7 @@ void SdlFrontend::Present(App& app) {
             continue;
         if (w.caption != form->CaptionText()) {
             w.caption = form->CaptionText();
-            SDL_SetWindowTitle(w.window, w.caption.c_str());
+            SDL_SetWindowTitle(w.window, (w.caption + titleSuffix_).c_str());
         }
         if (w.left != form->Left() || w.top != form->Top()) {
             w.left = form->Left();
@@ -398,7 +398,7 @@ void SdlFrontend::Present(App& app) {
     if (shownAny) {
         app.stats().RecordFrame(now);
         if (frameDue)
-            pacer_.Shown(now, app.NowMicros());
+            pacer_.Shown(now, app.clock().PaceMicros());
     }
     Form* top = app.ActiveForm();
     if (top && top != focused_) {
@@ -524,7 +524,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // A frame held back for the display's pace wakes the loop at its slot when it fits
     // before the next tick; otherwise it goes out in the gap after that tick.
     if (AnyShowPending()) {
-        const int64_t wake = pacer_.WakeFor(app.NowMicros(), dueMicros);
+        const int64_t wake = pacer_.WakeFor(app.clock().PaceMicros(), dueMicros);
         if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
             dueMicros = wake;
     }
@@ -535,7 +535,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // Wait for input until about 2 ms before the due time, sleep finely until 0.2 ms before
     // it, and spin only that last fraction.
     for (;;) {
-        int64_t remaining = dueMicros - app.NowMicros();
+        int64_t remaining = dueMicros - app.clock().PaceMicros();
         if (remaining <= 0)
             return;
         if (remaining > 3000) {

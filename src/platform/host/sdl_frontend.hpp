@@ -41,6 +41,7 @@ class SdlFrontend : public Frontend {
     void SetVolume(int percent) override;
     // The fullscreen action when it comes from elsewhere than this front end's own keys.
     void ToggleFullscreen() override { toggleRequested_ = true; }
+    void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
     // Draws over a copy of a form's picture on its way to the screen (the form's own picture
     // is untouched); nullptr: the picture goes as it is.
@@ -106,6 +107,7 @@ class SdlFrontend : public Frontend {
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
     host::SdlPads pads_;
+    std::string titleSuffix_;
 };
 
 }  // namespace platform

@@ -1,0 +1,181 @@
+// The windowed game and the headless game play the same game from the same input: a game
+// played in real windows through xdotool is recorded, replayed headless, and the two traces
+// must agree tick by tick in every field but the time stamps. Also: a recording cut off by a
+// kill replays up to where it stops, and --replay plays a recording in the windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "reliability/process_run.hpp"
+#include "support/headless_run.hpp"
+#include "support/trace_compare.hpp"
+#include "support/xvfb_display.hpp"
+
+namespace {
+
+using testsupport::ChildProcess;
+using testsupport::FirstTraceDifference;
+using testsupport::ReadTrace;
+using testsupport::RunHeadless;
+using testsupport::RunOnDisplay;
+using testsupport::RunResult;
+using testsupport::TempApp;
+using testsupport::XvfbDisplay;
+
+void Sleep(int millis) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(millis));
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The game on a private display, with the baked levels, driven by xdotool.
+class WindowedRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app_.UseBakedLevels();
+        ASSERT_TRUE(display_.ok()) << "Xvfb did not start";
+    }
+
+    void Start(std::vector<std::string> args) {
+        // A settings file of its own and scale 1: the clicks below are in game pixels.
+        args.insert(args.begin(),
+                    {reliability::GameExecutable(), "--app-dir", app_.dir().string(), "--settings",
+                     (app_.dir() / "settings.ini").string(), "--scale", "1"});
+        game_ = std::make_unique<ChildProcess>(
+            args, std::vector<std::string>{display_.env(), "SDL_AUDIODRIVER=dummy"}, "",
+            (app_.dir() / "stderr.txt").string());
+    }
+
+    // The id of a visible window whose title matches, waiting up to `millis` for it.
+    std::string Window(const std::string& titlePattern, int millis) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+        while (std::chrono::steady_clock::now() < deadline && game_->Running()) {
+            const std::string id = RunOnDisplay(
+                display_, {"xdotool", "search", "--onlyvisible", "--name", titlePattern});
+            if (!id.empty())
+                return id.substr(0, id.find('\n'));
+            Sleep(50);
+        }
+        return {};
+    }
+
+    // Points at (x, y) in the window, lets the hover show, and clicks.
+    void Click(const std::string& window, int x, int y) {
+        RunOnDisplay(display_, {"xdotool", "mousemove", "--window", window, std::to_string(x),
+                                std::to_string(y)});
+        Sleep(150);
+        RunOnDisplay(display_, {"xdotool", "click", "1"});
+    }
+
+    void Key(const std::string& action, const std::string& key) {
+        RunOnDisplay(display_, {"xdotool", action, key});
+    }
+
+    std::string Errors() const { return ReadText(app_.dir() / "stderr.txt"); }
+
+    TempApp app_;
+    XvfbDisplay display_{1024, 768};
+    std::unique_ptr<ChildProcess> game_;
+    const std::filesystem::path recording_ = app_.dir() / "game.rec";
+    const std::filesystem::path trace_ = app_.dir() / "windowed.jsonl";
+};
+
+TEST_F(WindowedRun, AGamePlayedInTheWindowsReplaysHeadlessToTheSameTrace) {
+    Start({"--record", recording_.string(), "--trace", trace_.string()});
+    // The intro runs its ten seconds; then the menu's start button.
+    ASSERT_FALSE(Window("^video$", 5000).empty()) << "no intro " << Errors();
+    std::string menu = Window("^Menu$", 15000);
+    ASSERT_FALSE(menu.empty()) << "no menu";
+    Click(menu, 396, 168);
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window";
+    // Walk right, jump, fire, and walk on into the first pit (or the enemies' fire).
+    Sleep(300);
+    Key("keydown", "Right");
+    Sleep(500);
+    Key("keydown", "space");
+    Sleep(250);
+    Key("keyup", "space");
+    Sleep(300);
+    Key("keydown", "ctrl");
+    Sleep(60);
+    Key("keyup", "ctrl");
+    const std::string lose = Window("^GAME OVER$", 15000);
+    Key("keyup", "Right");
+    ASSERT_FALSE(lose.empty()) << "the player did not die";
+    // Back to the menu, and out through its exit button.
+    Click(lose, 400, 228);
+    menu = Window("^Menu$", 5000);
+    ASSERT_FALSE(menu.empty()) << "no menu after the defeat screen";
+    Click(menu, 396, 504);
+    ASSERT_TRUE(game_->WaitFor(5000)) << "the game did not end on its exit button";
+    EXPECT_EQ(game_->status(), 0) << Errors();
+
+    const std::string recording = ReadText(recording_);
+    RunResult replayed = RunHeadless(app_, recording);
+    ASSERT_EQ(replayed.status, 0) << replayed.errors;
+    const auto windowed = ReadTrace(trace_);
+    EXPECT_EQ(FirstTraceDifference(windowed, replayed.trace), "") << recording;
+    // The run did what it was meant to: walked, jumped, fired, died, went back to the menu.
+    const auto ticks = replayed.Ticks();
+    auto any = [&](auto test) { return std::any_of(ticks.begin(), ticks.end(), test); };
+    EXPECT_TRUE(any([](const auto& t) { return t.Int("KeyRight") == -1; }));
+    EXPECT_TRUE(any([](const auto& t) { return t.Int("KeyJump") == -1; }));
+    EXPECT_TRUE(any([](const auto& t) { return t.Int("Shot1Active") != 0; }));
+    const auto events = replayed.Events();
+    EXPECT_EQ(std::count(events.begin(), events.end(), "show izvelne"), 2);
+    EXPECT_TRUE(replayed.HasEvent("show lose"));
+    std::cout << "[ compared ] " << ticks.size() << " ticks\n";
+}
+
+TEST_F(WindowedRun, ARecordingCutOffByAKillReplaysUpToWhereItStops) {
+    Start({"--warp", "1", "--record", recording_.string(), "--trace", trace_.string()});
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window " << Errors();
+    Key("keydown", "Right");
+    Sleep(2000);  // still on the home bank: the pit is about 2.7 s of walking away
+    game_->Signal(SIGKILL);
+    ASSERT_TRUE(game_->WaitFor(5000));
+    Key("keyup", "Right");
+
+    RunResult replayed = RunHeadless(app_, ReadText(recording_), {"--warp", "1"});
+    ASSERT_EQ(replayed.status, 0) << replayed.errors;
+    // Flushed at least once a second: the first second of walking or so is there.
+    const auto ticks = replayed.Ticks();
+    ASSERT_GE(ticks.size(), 50u);
+    EXPECT_EQ(ticks.back().Int("KeyRight"), -1);
+    EXPECT_EQ(FirstTraceDifference(ReadTrace(trace_), replayed.trace, true), "");
+}
+
+TEST_F(WindowedRun, AReplayPlaysInTitledWindowsIgnoringThePlayerAndEndsWithTheRecording) {
+    // A short recording made headless: walk, jump, stop, close the game window.
+    const std::string script =
+        "wait 300\nkeydown Right\nwait 400\nkeydown Space\nwait 200\nkeyup Space\n"
+        "wait 300\nkeyup Right\nwait 300\nclose FrmMain\n";
+    RunResult headless =
+        RunHeadless(app_, script, {"--warp", "1", "--record", recording_.string()});
+    ASSERT_EQ(headless.status, 0) << headless.errors;
+
+    const auto begin = std::chrono::steady_clock::now();
+    Start({"--warp", "1", "--replay", recording_.string(), "--trace", trace_.string()});
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 5000).empty())
+        << "no replay window " << Errors();
+    Key("keydown", "Left");  // the player's keys do not steer a replay
+    Sleep(200);
+    Key("keyup", "Left");
+    ASSERT_TRUE(game_->WaitFor(10000)) << "the replay did not end with its recording";
+    const auto took = std::chrono::steady_clock::now() - begin;
+    EXPECT_EQ(game_->status(), 0) << Errors();
+    EXPECT_GE(took, std::chrono::milliseconds(1500)) << "not played at real speed";
+    EXPECT_EQ(FirstTraceDifference(ReadTrace(trace_), headless.trace), "");
+}
+
+}  // namespace
