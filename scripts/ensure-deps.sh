@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
           libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev libx11-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -42,7 +42,7 @@ void App::RegisterForm(Form* form) {
 
 void App::UnregisterForm(Form* form) {
     std::erase(forms_, form);
-    std::erase(zOrder_, form);
+    RemoveFromScreen(form);
 }
 
 void App::RegisterTimer(Timer* timer) {
@@ -67,12 +67,28 @@ bool App::AnyFormLoaded() const {
 void App::BringToFront(Form* form) {
     std::erase(zOrder_, form);
     zOrder_.push_back(form);
+    active_ = form;
     if (frontend_)
         frontend_->Shown(*this, *form);
 }
 
+void App::Raise(Form* form) {
+    if (std::find(zOrder_.begin(), zOrder_.end(), form) == zOrder_.end())
+        return;
+    std::erase(zOrder_, form);
+    zOrder_.push_back(form);
+}
+
 void App::RemoveFromScreen(Form* form) {
     std::erase(zOrder_, form);
+    if (active_ == form)
+        active_ = nullptr;
+}
+
+Form* App::ActiveForm() const {
+    if (active_)
+        return active_;
+    return zOrder_.empty() ? nullptr : zOrder_.back();
 }
 
 bool App::ActsOn(const InputEvent& e) const {
@@ -130,13 +146,20 @@ const Surface& App::ScreenPicture(Form& form) {
 void App::DoEvents() {
     if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
+    if (setupDepth_ > 0 && !duringSetup_.empty()) {
+        pending_.insert(pending_.end(), duringSetup_.begin(), duringSetup_.end());
+        duringSetup_.clear();
+    }
     // Deliver what is pending now; input arriving while a handler runs waits for the next call.
-    // A close box pressed while a timer handler runs is acted on once the handler has
-    // finished, so that a tick never loses its window half-way.
+    // A click or close box while a timer handler or a set-up runs is acted on once that has
+    // finished, so that a tick never loses its window half-way and a set-up never has its
+    // pictures freed or a second set-up started inside it. Keys and mouse moves go through.
+    const bool holdWindowInput = timersRunning_ > 0 || setupDepth_ > 0;
     std::vector<InputEvent> batch, deferred;
     batch.swap(pending_);
     for (size_t i = 0; i < batch.size(); ++i) {
-        if (timersRunning_ > 0 && batch[i].kind == InputEvent::Kind::kClose) {
+        if (holdWindowInput && (batch[i].kind == InputEvent::Kind::kClose ||
+                                batch[i].kind == InputEvent::Kind::kClick)) {
             deferred.push_back(batch[i]);
             continue;
         }
@@ -180,6 +203,17 @@ int64_t App::NextTimerDue() const {
             (best < 0 || t->dueMicros() < best))
             best = t->dueMicros();
     return best;
+}
+
+void App::EndIfNoWindowShown() {
+    if (!zOrder_.empty())
+        return;
+    const std::vector<Form*> forms = forms_;
+    for (Form* f : forms)
+        if (f->loaded())
+            f->Unload();
+    if (zOrder_.empty())
+        EndProcess(0);
 }
 
 void App::EndProcess(int status) {

@@ -60,21 +60,43 @@ class App {
     Form* FindForm(const std::string& name) const;
     bool AnyFormLoaded() const;
 
-    // Visible forms, bottom to top; the top one is active and receives keys.
+    // Visible forms, bottom to top. A form brought to the front becomes the active one, which
+    // receives keys; a form only raised goes on top without taking the keys.
     void BringToFront(Form* form);
+    void Raise(Form* form);
     void RemoveFromScreen(Form* form);
     const std::vector<Form*>& zOrder() const { return zOrder_; }
-    Form* ActiveForm() const { return zOrder_.empty() ? nullptr : zOrder_.back(); }
+    Form* ActiveForm() const;
 
-    // Lets pending input run, then every timer that is due.
+    // Lets pending input run, then every timer that is due. While a timer handler or a set-up
+    // runs, clicks and close boxes wait until it has finished: nothing the player does in
+    // their yields can unload what they are using or start another set-up.
     void DoEvents();
     // Whether DoEvents collects the front end's input itself (the default). Recording and replay
     // turn it off: the runner then takes input only between timer events, as a script does,
     // never in the middle of a tick or a set-up.
     void SetPollInDoEvents(bool poll) { pollInDoEvents_ = poll; }
     void Post(const InputEvent& event) { pending_.push_back(event); }
+    // Scripted input that arrives at the next yield of a set-up (tests of those yields).
+    void PostDuringSetup(const InputEvent& event) { duringSetup_.push_back(event); }
+
+    // A set-up (a new game, the next level) is running: see DoEvents.
+    class SetupScope {
+      public:
+        SetupScope() { ++Get().setupDepth_; }
+        ~SetupScope() { --Get().setupDepth_; }
+        SetupScope(const SetupScope&) = delete;
+        SetupScope& operator=(const SetupScope&) = delete;
+    };
+    bool InSetup() const { return setupDepth_ > 0; }
     // The earliest due time of an enabled timer of a loaded form, or -1.
     int64_t NextTimerDue() const;
+
+    // Ends the process once no window of it is on screen, as when its last window closes.
+    // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture
+    // store) are unloaded on the way, so nothing is left running that nobody can see or close.
+    // The runners call it between input events, never inside a handler.
+    void EndIfNoWindowShown();
 
     [[noreturn]] void EndProcess(int status = 0);
 
@@ -108,7 +130,10 @@ class App {
     std::vector<Form*> zOrder_;
     std::vector<Timer*> timers_;
     std::vector<InputEvent> pending_;
+    std::vector<InputEvent> duringSetup_;
+    Form* active_ = nullptr;
     int timersRunning_ = 0;
+    int setupDepth_ = 0;
     bool pollInDoEvents_ = true;
     std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include <sys/mman.h>
@@ -127,15 +128,26 @@ void WarmLargeBlocks(std::vector<size_t> sizes) {
     Pool& pool = ThePool();
     pool.WaitForWarmer();
     std::lock_guard lock(pool.warmerMutex);
-    pool.warmer = std::thread([&pool, sizes = std::move(sizes)] {
-        for (size_t bytes : sizes) {
-            const size_t rounded = RoundedToHugePages(std::max<size_t>(bytes, 1));
-            void* p = FreshBlock(rounded);
-            TouchEveryPage(p, rounded);
-            std::lock_guard poolLock(pool.mutex);
-            pool.idle.push_back({p, rounded});
-        }
-    });
+    // Only a head start: when memory or a thread cannot be had, the blocks are simply not
+    // prepared and the level start allocates its own, as it would without this.
+    try {
+        pool.warmer = std::thread([&pool, sizes = std::move(sizes)] {
+            for (size_t bytes : sizes) {
+                void* p = nullptr;
+                try {
+                    const size_t rounded = RoundedToHugePages(std::max<size_t>(bytes, 1));
+                    p = FreshBlock(rounded);
+                    TouchEveryPage(p, rounded);
+                    std::lock_guard poolLock(pool.mutex);
+                    pool.idle.push_back({p, rounded});
+                } catch (...) {
+                    std::free(p);
+                    return;
+                }
+            }
+        });
+    } catch (const std::system_error&) {
+    }
 }
 
 size_t IdleLargeBytes() {

@@ -14,15 +14,10 @@ namespace {
 // frame) is dropped from the clock, as the windowed timers skip what they missed.
 constexpr int64_t kMaxLateMicros = 10'000;
 
-void EndIfNoFormLoaded(App& app) {
-    if (!app.AnyFormLoaded())
-        app.EndProcess(0);
-}
-
 void Play(App& app, const InputEvent& e) {
     app.Post(e);
     app.DoEvents();
-    EndIfNoFormLoaded(app);
+    app.EndIfNoWindowShown();
 }
 
 }  // namespace
@@ -36,7 +31,7 @@ void ScriptFeed::AtLimit(App& app) {
             return;
         }
         PlayCommand(app, c, strict_);
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
     }
     app.EndProcess(0);
 }
@@ -48,7 +43,7 @@ bool ScriptFeed::TakesFromPlayer(const InputEvent& event) const {
 void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {
     std::vector<InputEvent> input;
     for (;;) {
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
         const int64_t limit = feed.Limit();
         const int64_t due = app.NextTimerDue();
         const int64_t pace = clock.PaceMicros();

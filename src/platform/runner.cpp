@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/abrupt_end.hpp"
 #include "platform/app.hpp"
 #include "platform/form.hpp"
 #include "platform/game_settings.hpp"
@@ -31,15 +32,10 @@ Surface ComposeScreen() {
 
 namespace {
 
-void EndIfNoFormLoaded(App& app) {
-    if (!app.AnyFormLoaded())
-        app.EndProcess(0);
-}
-
 void RunWindowed(App& app) {
     for (;;) {
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
         const int64_t before = app.NowMicros();
         app.frontend().Present(app);
         app.stats().RecordPresent(app.NowMicros() - before);
@@ -54,7 +50,7 @@ void AdvanceClock(App& app, VirtualClock& clock, int64_t targetMicros) {
             break;
         clock.Set(std::max(due, clock.NowMicros()));
         app.DoEvents();
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
     }
     clock.Set(targetMicros);
 }
@@ -66,7 +62,7 @@ void RunScript(App& app, VirtualClock& clock, const std::vector<ScriptCommand>& 
             AdvanceClock(app, clock, clock.NowMicros() + c.ms * 1000);
         } else {
             PlayCommand(app, c, strict);
-            EndIfNoFormLoaded(app);
+            app.EndIfNoWindowShown();
         }
         recorder.KeepUp(clock.NowMicros());
     }
@@ -158,6 +154,8 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         }
         app.SetInputObserver(
             [&](const InputEvent& e) { recorder.Record(e, App::Get().NowMicros()); });
+        // A display lost under the game ends it at once; the recording is finished first.
+        FlushBeforeAbruptEnd([&recorder] { recorder.Finish(App::Get().NowMicros()); });
     }
     ApplyInputSettings(app, GameSettings(),
                        [](const std::string& text) { std::cerr << "dunspelt: " << text << "\n"; });
@@ -168,7 +166,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     int status = 0;
     try {
         start();
-        EndIfNoFormLoaded(app);
+        app.EndIfNoWindowShown();
         if (options.headless) {
             RunScript(app, *virtualClock, script, strict, recorder);
         } else if (pacedClock) {

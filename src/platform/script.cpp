@@ -109,7 +109,15 @@ ScriptCommand ParseLine(int line, const std::vector<std::string>& words, const N
     ScriptCommand c{};
     c.line = line;
     const std::string& verb = words[0];
-    if (verb == "wait") {
+    if (verb == "during-setup") {
+        if (words.size() < 2)
+            throw fail("'during-setup' needs an input command");
+        c = ParseLine(line, std::vector<std::string>(words.begin() + 1, words.end()), names, pads);
+        if (c.kind == ScriptCommand::Kind::kWait || c.kind == ScriptCommand::Kind::kScreenshot ||
+            c.duringSetup)
+            throw fail("'during-setup' takes keydown, keyup, click, move or close");
+        c.duringSetup = true;
+    } else if (verb == "wait") {
         need(2, 2);
         c.kind = ScriptCommand::Kind::kWait;
         const std::string& n = words[1];

@@ -6,6 +6,8 @@
 // keyrepeat is a key-down sent again by the keyboard's auto-repeat; blur without a form is the
 // whole game losing the focus, with one the window of that form;
 // pads are numbered from 1, pad 1 when no number is given.
+//   during-setup keydown|keyup|click|move|close ...: that input arrives at the next yield of a
+//   set-up (a new game or the next level scanning its mask) instead of now
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -33,6 +35,7 @@ struct ScriptCommand {
         kPadAxis
     };
     Kind kind;
+    bool duringSetup = false;
     int line = 0;
     int64_t ms = 0;
     int key = 0;          // a physical key

@@ -150,6 +150,10 @@ void PlayCommand(App& app, const ScriptCommand& c, bool strict) {
         return;
     }
     const InputEvent e = InputOf(app, c);
+    if (c.duringSetup) {
+        app.PostDuringSetup(e);
+        return;
+    }
     if (strict && !app.ActsOn(e))
         throw ScriptError(c.line, Diverged(e));
     app.Post(e);

@@ -25,8 +25,9 @@ bool IsInputCommand(const ScriptCommand& command);
 InputEvent InputOf(const App& app, const ScriptCommand& command);
 
 // Plays one command that is not a wait: posts its input and lets it run, or takes the
-// screenshot. With `strict` (recordings), an input the game would not act on now means the run
-// has gone another way than recorded: it throws ScriptError naming the line.
+// screenshot. A "during-setup" input is kept for the next yield of a set-up instead. With `strict`
+// (recordings), an input the game would not act on now means the run has gone another way than
+// recorded: it throws ScriptError naming the line.
 void PlayCommand(App& app, const ScriptCommand& command, bool strict);
 
 }  // namespace platform

@@ -14,20 +14,13 @@
 namespace game {
 namespace {
 
-int setupDepth = 0;
 bool tickRunning = false;
 int64_t ticksRun = 0;
 
 }  // namespace
 
-SetupGuard::SetupGuard() {
-    ++setupDepth;
-}
-SetupGuard::~SetupGuard() {
-    --setupDepth;
-}
 bool SetupInProgress() {
-    return setupDepth > 0;
+    return platform::App::Get().InSetup();
 }
 
 int64_t TicksRun() {

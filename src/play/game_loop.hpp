@@ -2,15 +2,20 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/app.hpp"
+
 namespace game {
 
-// Ticks are held back while a new game or the second level is being set up.
+// Ticks are held back while a new game or the second level is being set up (and so are the
+// player's clicks and close boxes, see App::DoEvents).
 class SetupGuard {
   public:
-    SetupGuard();
-    ~SetupGuard();
+    SetupGuard() = default;
     SetupGuard(const SetupGuard&) = delete;
     SetupGuard& operator=(const SetupGuard&) = delete;
+
+  private:
+    platform::App::SetupScope scope_;
 };
 bool SetupInProgress();
 

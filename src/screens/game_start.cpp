@@ -6,6 +6,11 @@
 #include "platform/app.hpp"
 #include "platform/sound.hpp"
 #include "play/game_loop.hpp"
+#include "screens/about.hpp"
+#include "screens/aik.hpp"
+#include "screens/lose.hpp"
+#include "screens/options.hpp"
+#include "screens/win.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 
@@ -29,11 +34,32 @@ void ResetView() {
     ViewWidth = platform::RoundToI16(FrmMain().PlayArea.ScaleWidth());
 }
 
+// Shows the game window. The options and about screens, when open, stay above it; the game
+// window still takes the keys.
+void ShowGameWindow() {
+    FrmMain().Show();
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&options()), static_cast<platform::Form*>(&about())})
+        if (screen->visible())
+            platform::App::Get().Raise(screen);
+}
+
 }  // namespace
 
 void StartNewGame() {
     using namespace GameData;
     platform::App& app = platform::App::Get();
+    // What is left of an earlier game goes first, so that this one starts as in a fresh
+    // process: its between-levels, victory or defeat screen (still open when the menu was
+    // opened again over the game), then the game window, whose load handler then gives this
+    // game a fresh HUD and state.
+    for (platform::Form* screen :
+         {static_cast<platform::Form*>(&aik()), static_cast<platform::Form*>(&win()),
+          static_cast<platform::Form*>(&lose())})
+        if (screen->loaded())
+            screen->Unload();
+    if (FrmMain().loaded())
+        FrmMain().Unload();
     {
         SetupGuard noTicksYet;
         FrmPics().Load();
@@ -51,7 +77,7 @@ void StartNewGame() {
         if (SoundOption == 1)
             platform::PlaySoundFile(app.FilePath("\\muz\\level1.wav"));
         InitLevelActors();
-        FrmMain().Show();
+        ShowGameWindow();
     }
     app.DoEvents();
 }
@@ -82,6 +108,10 @@ void StartLevel2() {
     EnemyHP1 = 100;
     EnemyHP2 = 100;
     EnemyHP3 = 100;
+    // A game window closed while the between-levels screen was open came back hidden when the
+    // timer was enabled above: level 2 is not played in a window nobody sees.
+    if (!FrmMain().visible())
+        ShowGameWindow();
 }
 
 }  // namespace game

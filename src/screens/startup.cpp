@@ -6,6 +6,7 @@
 #include "assets/game_pictures.hpp"
 #include "level/level_memory.hpp"
 #include "platform/app.hpp"
+#include "platform/message_box.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
 #include "screens/intro.hpp"
@@ -58,7 +59,11 @@ int RunGame(const platform::RunOptions& options, int warp) {
     platform::App::Get().SetPath(options.appDir);
     CreateAllForms();
     if (std::string problem = PrepareGame(); !problem.empty()) {
-        std::fprintf(stderr, "dunspelt: cannot start: %s\n", problem.c_str());
+        const std::string text = "cannot start: " + problem;
+        std::fprintf(stderr, "dunspelt: %s\n", text.c_str());
+        // A player who started the game from the desktop menu sees no terminal.
+        if (!options.headless)
+            platform::ShowErrorBoxIfDisplay("DUNSPELT", text);
         return 1;
     }
     return platform::RunApplication(options, [warp] { StartProgram(warp); });

@@ -27,42 +27,58 @@ const Target kTargets[] = {
 };
 const char* const kForms[] = {"intro", "izvelne", "options", "about",
                               "aik",   "win",     "lose",    "FrmMain"};
+// The windows around play, whose close boxes matter most once the level ends are reached.
+const char* const kPlayForms[] = {"FrmMain", "aik", "win", "lose", "izvelne"};
 const char* const kKeys[] = {"Left", "Right", "Up", "Down", "Space", "Ctrl"};
 
 }  // namespace
 
-RandomScript MakeRandomScript(std::mt19937& rng, int sequences) {
+RandomScript MakeRandomScript(std::mt19937& rng, int sequences, RandomStyle style) {
     auto below = [&](int n) { return int(rng() % uint32_t(n)); };
     RandomScript s;
     std::ostringstream out;
     std::vector<Target> nonExit, exits;
     for (const Target& t : kTargets) (t.exits ? exits : nonExit).push_back(t);
+    auto randomKey = [&] {
+        if (style.leanRight) {
+            const int pick = below(10);
+            if (pick < 4)
+                return std::string("keydown Right");
+            if (pick < 6)
+                return std::string("keyup Left");
+        }
+        return std::string(below(3) == 0 ? "keyup " : "keydown ") + kKeys[below(6)];
+    };
     for (int q = 0; q < sequences; ++q) {
         s.sequenceStartMs.push_back(s.endMs);
         const int commands = 2 + below(5);
         for (int c = 0; c < commands; ++c) {
             const int kind = below(1000);
+            // Input for the next set-up's yields: a click, close, key or mouse move.
+            const char* prefix = below(50) == 0 ? "during-setup " : "";
             if (kind < 300) {
                 // Mostly short waits; now and then long enough to get through the intro.
-                const int ms = below(20) == 0 ? 1000 + below(4000) : below(60);
+                const int longOdds = style.leanRight ? 6 : 20;
+                const int ms = below(longOdds) == 0 ? 1000 + below(4000) : below(60);
                 out << "wait " << ms << "\n";
                 s.endMs += ms;
             } else if (kind < 560) {
-                out << (below(3) == 0 ? "keyup " : "keydown ") << kKeys[below(6)] << "\n";
+                out << prefix << randomKey() << "\n";
             } else if (kind < 565) {
                 out << "keydown Escape\n";
             } else if (kind < 780) {
                 const Target& t = below(150) == 0 ? exits[size_t(below(int(exits.size())))]
                                                   : nonExit[size_t(below(int(nonExit.size())))];
                 if (*t.control)
-                    out << "click " << t.form << " " << t.control << "\n";
+                    out << prefix << "click " << t.form << " " << t.control << "\n";
                 else
-                    out << "move " << t.form << "\n";
+                    out << prefix << "move " << t.form << "\n";
             } else if (kind < 985) {
                 const Target& t = nonExit[size_t(below(int(nonExit.size())))];
-                out << "move " << t.form << (*t.control ? " " : "") << t.control << "\n";
+                out << prefix << "move " << t.form << (*t.control ? " " : "") << t.control << "\n";
             } else {
-                out << "close " << kForms[below(8)] << "\n";
+                out << prefix << "close "
+                    << (style.leanRight ? kPlayForms[below(5)] : kForms[below(8)]) << "\n";
             }
         }
     }
@@ -85,6 +101,9 @@ std::vector<std::string> CheckRandomRun(const testsupport::RunResult& run,
     const std::set<std::string> endScreens = {"aik", "win", "lose"};
     std::set<std::string> loaded, shown;
     int64_t oneTickAllowedAt = -1, silentClipAt = -1, endAt = -1, allClosedAt = -1;
+    // When the last shown window went (after the first had been shown), or -1.
+    int64_t noneShownSince = -1;
+    bool everShown = false;
     auto playable = [&] {
         if (!shown.count("FrmMain"))
             return false;
@@ -97,7 +116,15 @@ std::vector<std::string> CheckRandomRun(const testsupport::RunResult& run,
         const int64_t ms = line.Int("ms");
         if (endAt >= 0)
             fail("trace goes on after the end", ms);
+        if (noneShownSince >= 0 && (line.IsTick() || ms > noneShownSince))
+            fail("no window shown since " + std::to_string(noneShownSince) +
+                     " ms but the process goes on",
+                 ms);
         if (line.IsTick()) {
+            if (loaded.count("FrmMain") && !shown.count("FrmMain"))
+                fail(
+                    "tick " + std::to_string(line.Int("tick")) + " while the game window is hidden",
+                    ms);
             if (!playable()) {
                 if (ms == oneTickAllowedAt)
                     oneTickAllowedAt = -1;  // the tick that opened the screen writes its line
@@ -139,8 +166,11 @@ std::vector<std::string> CheckRandomRun(const testsupport::RunResult& run,
         for (const std::string& f : endScreens) showing += int(shown.count(f));
         if (showing > 1)
             fail("two end screens shown at once", ms);
-        if (loaded.empty() && event != "end" && event != "unload")
-            fail("no window left but the process goes on (" + event + ")", ms);
+        everShown = everShown || !shown.empty();
+        if (!shown.empty())
+            noneShownSince = -1;
+        else if (everShown && noneShownSince < 0 && event != "end")
+            noneShownSince = ms;
     }
     if (endAt < 0)
         fail("the trace has no end", -1);

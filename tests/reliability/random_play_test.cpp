@@ -1,7 +1,8 @@
 // Seeded random play over every screen, headless: thousands of short sequences of keys,
 // clicks, mouse moves, close boxes and waits, chained into runs of the built game, each run's
 // trace checked against the rules of random_play.hpp. DUNSPELT_RANDOM_SEQUENCES raises the
-// count (and DUNSPELT_RANDOM_SEED picks another seed) for longer hunts.
+// count (and DUNSPELT_RANDOM_SEED picks another seed) for longer hunts, e.g. 20000 sequences:
+//   DUNSPELT_RANDOM_SEQUENCES=20000 build/dunspelt_tests --gtest_filter='RandomPlay.*'
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,29 +30,61 @@ LevelWidths BakedLevelWidths() {
             platform::LoadPicture(maps + "level2.MAP")->width() + 4};
 }
 
-// Plays random sequences until `wanted` have run, starting each run at one of `warps`.
-void PlayRandomly(int64_t wanted, uint32_t seed, const std::vector<int>& warps) {
-    std::mt19937 rng(seed);
-    const LevelWidths widths = BakedLevelWidths();
-    testsupport::TempApp app;  // shared, so each level's cache is written once
-    app.UseBakedLevels();
+// Level pictures without pits, wide enough to pass both level ends: on level 1 the player walks
+// below the enemies and their fire, on level 2 likewise, so leaning right reaches the
+// between-levels and victory screens.
+testsupport::TempApp& OpenFlatApp() {
+    static testsupport::TempApp app;
+    static bool once = [] {
+        testsupport::TestLevel level1 = testsupport::FlatLevel(12400, 600, 540);
+        app.WriteLevel("level1", level1.map, level1.mask);
+        testsupport::TestLevel level2 = testsupport::FlatLevel(12400, 600, 500);
+        app.WriteLevel("level2", level2.map, level2.mask);
+        return true;
+    }();
+    (void)once;
+    return app;
+}
 
+struct Playground {
+    testsupport::TempApp& app;
+    LevelWidths widths;
+    reliability::RandomStyle style;
+};
+
+Playground BakedPlayground() {
+    static testsupport::TempApp app;  // shared, so each level's cache is written once
+    static bool once = [] {
+        app.UseBakedLevels();
+        return true;
+    }();
+    (void)once;
+    return {app, BakedLevelWidths(), {}};
+}
+
+// Plays random sequences until `wanted` have run, starting each run at one of `warps`.
+void PlayRandomly(int64_t wanted, uint32_t seed, const std::vector<int>& warps,
+                  const Playground& ground, const std::vector<const char*>& mustShow) {
+    std::mt19937 rng(seed);
     int64_t played = 0, runs = 0, endedEarly = 0, ticks = 0;
     std::map<std::string, int> screensShown;
     while (played < wanted) {
-        const RandomScript script = MakeRandomScript(rng, 100);
+        const RandomScript script = MakeRandomScript(rng, 100, ground.style);
         const int warp = warps[rng() % warps.size()];
         std::vector<std::string> args;
         if (warp > 0)
             args = {"--warp", std::to_string(warp)};
-        const testsupport::RunResult run = testsupport::RunHeadless(app, script.text, args);
+        const testsupport::RunResult run = testsupport::RunHeadless(ground.app, script.text, args);
         ++runs;
-        const std::vector<std::string> broken = CheckRandomRun(run, script, widths);
+        const std::vector<std::string> broken = CheckRandomRun(run, script, ground.widths);
         for (const std::string& why : broken)
             ADD_FAILURE() << "run " << runs << " (warp " << warp << "): " << why;
         if (!broken.empty()) {
-            ADD_FAILURE() << "script of the failing run:\n" << script.text;
-            return;
+            ADD_FAILURE() << "after " << played << " sequences; script of the failing run:\n"
+                          << script.text;
+            // DUNSPELT_RANDOM_KEEP_GOING=1 counts how often the rules break instead.
+            if (EnvOr("DUNSPELT_RANDOM_KEEP_GOING", 0) == 0)
+                return;
         }
         // Sequences that began before the process ended were played.
         const int64_t endMs = run.trace.empty() ? 0 : run.trace.back().Int("ms");
@@ -63,27 +96,38 @@ void PlayRandomly(int64_t wanted, uint32_t seed, const std::vector<int>& warps) 
                 ++screensShown[line.Str("form")];
     }
     // The random input must actually reach the screens, or the rules were checked on nothing.
-    const bool fromIntro = warps[0] == 0;
-    for (const char* form : fromIntro
-                                ? std::vector<const char*>{"izvelne", "options", "about", "FrmMain"}
-                                : std::vector<const char*>{"FrmMain", "lose", "izvelne"})
-        EXPECT_GT(screensShown[form], 0) << form << " never shown";
+    for (const char* form : mustShow) EXPECT_GT(screensShown[form], 0) << form << " never shown";
+    std::string shownCounts;
+    for (const auto& [form, count] : screensShown)
+        shownCounts += " " + form + " " + std::to_string(count);
     std::printf(
         "random play: %lld sequences in %lld runs (%lld ended by exit or close), "
-        "%lld ticks\n",
-        (long long)played, (long long)runs, (long long)endedEarly, (long long)ticks);
+        "%lld ticks; screens shown:%s\n",
+        (long long)played, (long long)runs, (long long)endedEarly, (long long)ticks,
+        shownCounts.c_str());
 }
 
 }  // namespace
 
 TEST(RandomPlay, FromTheIntroThroughTheMenusEveryScreenRuleHolds) {
     PlayRandomly(EnvOr("DUNSPELT_RANDOM_SEQUENCES", 1000),
-                 uint32_t(EnvOr("DUNSPELT_RANDOM_SEED", 8)), {0});
+                 uint32_t(EnvOr("DUNSPELT_RANDOM_SEED", 8)), {0}, BakedPlayground(),
+                 {"izvelne", "options", "about", "FrmMain"});
 }
 
 TEST(RandomPlay, FromPlayOnEitherLevelEveryScreenRuleHolds) {
     PlayRandomly(EnvOr("DUNSPELT_RANDOM_SEQUENCES", 1000),
-                 uint32_t(EnvOr("DUNSPELT_RANDOM_SEED", 8)) + 1, {1, 2});
+                 uint32_t(EnvOr("DUNSPELT_RANDOM_SEED", 8)) + 1, {1, 2}, BakedPlayground(),
+                 {"FrmMain", "lose", "izvelne"});
+}
+
+// Through the level ends: the between-levels screen with its next-level button and close
+// boxes, the victory screen, and back to the menu from there.
+TEST(RandomPlay, ThroughTheLevelEndsEveryScreenRuleHolds) {
+    PlayRandomly(EnvOr("DUNSPELT_RANDOM_SEQUENCES", 1000),
+                 uint32_t(EnvOr("DUNSPELT_RANDOM_SEED", 8)) + 2, {1, 2},
+                 {OpenFlatApp(), {12404, 12404}, {.leanRight = true}},
+                 {"FrmMain", "aik", "win", "izvelne"});
 }
 
 // The rules themselves: each broken trace is caught, a sound one passes.
@@ -127,4 +171,16 @@ TEST(RandomPlay, TheRulesCatchEachKindOfBrokenTrace) {
                     .empty())
         << "exit by Escape or an exit button";
     EXPECT_FALSE(check({load, show, R"({"ms":5,"event":"error","number":6})", end}).empty());
+    // The menu closed over a game window loaded hidden: the process must end right there.
+    const std::string menu = R"({"ms":0,"event":"load","form":"izvelne"})";
+    const std::string showMenu = R"({"ms":0,"event":"show","form":"izvelne"})";
+    const std::string closeMenu = R"({"ms":500,"event":"unload","form":"izvelne"})";
+    EXPECT_FALSE(check({menu, showMenu, load, closeMenu, end}).empty()) << "windowless process";
+    EXPECT_TRUE(
+        check({menu, showMenu, load, closeMenu, R"({"ms":500,"event":"unload","form":"FrmMain"})",
+               R"({"ms":500,"event":"end"})"})
+            .empty())
+        << "the last shown window closed";
+    EXPECT_FALSE(check({menu, showMenu, load, tick(10, "1", 104), end}).empty())
+        << "tick in a hidden game window";
 }

@@ -155,6 +155,9 @@ TEST(StartupFaults, BadScriptLinesEndWithStatusTwoNamingTheLineBeforeTheGameStar
         "move nowhere",                  // unknown form
         "close FrmMain PlayArea",        // close takes a form only
         "screenshot x.png nowhere",      // unknown form
+        "during-setup",                  // input command missing
+        "during-setup wait 10",          // only input can arrive in a set-up
+        "during-setup close nowhere",    // unknown form
     };
     for (const std::string& line : bad) {
         const std::string script = "# comment\nwait 10\n\n" + line + "   # the bad one\nwait 10\n";

@@ -19,6 +19,7 @@
 #include "platform/host/window_presenter.hpp"
 #include "platform/pause_overlay.hpp"
 #include "platform/user_dirs.hpp"
+#include "platform/host/x11_window_system.hpp"
 
 namespace platform {
 
@@ -26,6 +27,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     // Frames go to the window system as plain pixels; an accelerated window surface would load
     // a whole GL stack (a software one under a virtual display) to copy them.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    host::InstallX11ErrorHandlers();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
@@ -40,6 +42,7 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
         SDL_Quit();
         return nullptr;
     }
+    host::WatchX11Windows();
     std::unique_ptr<SdlFrontend> f(new SdlFrontend());
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
@@ -400,20 +403,44 @@ void SdlFrontend::Present(App& app) {
         if (frameDue)
             pacer_.Shown(now, app.clock().PaceMicros());
     }
-    Form* top = app.ActiveForm();
-    if (top && top != focused_) {
-        focused_ = top;
-        Window& w = windows_[top];
-        if (w.window) {
-            SDL_RaiseWindow(w.window);
-            SDL_SetWindowInputFocus(w.window);
-        }
+    ApplyStacking(app);
+}
+
+void SdlFrontend::ApplyStacking(App& app) {
+    // The windows stack as the forms do (a screen kept above the game window stays above it):
+    // from the lowest form whose place changed, each is raised in turn.
+    const std::vector<Form*>& order = app.zOrder();
+    if (order != stacked_) {
+        size_t same = 0;
+        while (same < order.size() && same < stacked_.size() && order[same] == stacked_[same])
+            ++same;
+        for (size_t i = same; i < order.size(); ++i)
+            if (auto it = windows_.find(order[i]); it != windows_.end() && it->second.window)
+                SDL_RaiseWindow(it->second.window);
+        stacked_ = order;
+        focused_ = nullptr;
+    }
+    // The active form's window takes the keyboard, whether or not it is on top.
+    Form* active = app.ActiveForm();
+    if (active && active != focused_) {
+        focused_ = active;
+        if (auto it = windows_.find(active); it != windows_.end() && it->second.window)
+            SDL_SetWindowInputFocus(it->second.window);
     }
 }
 
 Form* SdlFrontend::FormOfWindow(uint32_t windowId) const {
     for (const auto& [form, w] : windows_)
         if (w.window && SDL_GetWindowID(w.window) == windowId)
+            return form;
+    return nullptr;
+}
+
+Form* SdlFrontend::FormOfNativeWindow(uint64_t nativeId) const {
+    if (nativeId == 0)
+        return nullptr;
+    for (const auto& [form, w] : windows_)
+        if (w.window && host::NativeWindowId(w.window) == nativeId)
             return form;
     return nullptr;
 }
@@ -496,6 +523,11 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                     out.push_back({InputEvent::Kind::kClose, form, nullptr});
                 if (windows_.empty())
                     App::Get().EndProcess(0);
+                break;
+            case SDL_SYSWMEVENT:
+                // A window destroyed from outside counts as closed with its close box.
+                if (Form* form = FormOfNativeWindow(host::DestroyedNativeWindow(e)))
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
                 break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {

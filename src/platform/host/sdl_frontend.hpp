@@ -68,7 +68,9 @@ class SdlFrontend : public Frontend {
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
+    Form* FormOfNativeWindow(uint64_t nativeId) const;
     void OpenAudio();
+    void ApplyStacking(App& app);
 
     // Sizes and places one window for the current scale and fullscreen state.
     void Layout(Form& form, Window& w);
@@ -100,6 +102,7 @@ class SdlFrontend : public Frontend {
     Surface overlaid_;
 
     std::map<Form*, Window> windows_;
+    std::vector<Form*> stacked_;
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;

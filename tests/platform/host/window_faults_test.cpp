@@ -1,0 +1,291 @@
+// The windowed game on a private X server, where the window system itself can fail it: screens
+// kept above the game window, windows destroyed from outside, the display going away, and a
+// start-up failure shown to a player who has no terminal.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "reliability/process_run.hpp"
+#include "support/headless_run.hpp"
+#include "support/xvfb_display.hpp"
+
+namespace fs = std::filesystem;
+using testsupport::ChildProcess;
+using testsupport::RunOnDisplay;
+using testsupport::TempApp;
+using testsupport::XvfbDisplay;
+
+namespace {
+
+void Sleep(int millis) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(millis));
+}
+
+// Polls `done` every 50 ms for up to `millis`; whether it came true.
+template <typename Predicate>
+bool WaitUntil(Predicate done, int millis) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The game started windowed on `display`, its stderr kept in the app folder.
+struct WindowedGame {
+    WindowedGame(const XvfbDisplay& display, const TempApp& app,
+                 const std::vector<std::string>& args = {})
+        : errors(app.dir() / "stderr.txt"),
+          process(
+              [&] {
+                  std::vector<std::string> argv = {reliability::GameExecutable(), "--app-dir",
+                                                   app.dir().string()};
+                  argv.insert(argv.end(), args.begin(), args.end());
+                  return argv;
+              }(),
+              {display.env(), "SDL_AUDIODRIVER=dummy"}, "", errors.string()) {}
+
+    std::string Errors() const { return ReadText(errors); }
+
+    fs::path errors;
+    ChildProcess process;
+};
+
+// The top-level windows, topmost first: decimal id and title.
+std::vector<std::pair<std::string, std::string>> TopLevelWindows(const XvfbDisplay& display) {
+    std::istringstream lines(RunOnDisplay(display, {"xwininfo", "-root", "-children"}));
+    std::vector<std::pair<std::string, std::string>> windows;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t at = line.find("0x"), open = line.find('"');
+        if (at == std::string::npos || open == std::string::npos ||
+            line.find("root window") != std::string::npos)
+            continue;
+        const size_t close = line.find('"', open + 1);
+        windows.push_back({std::to_string(std::stoul(line.substr(at), nullptr, 16)),
+                           line.substr(open + 1, close - open - 1)});
+    }
+    return windows;
+}
+
+// The id of the window titled `title`, waiting up to `millis` for it; empty if it does not
+// appear (or the game ends first).
+std::string FindWindow(const XvfbDisplay& display, WindowedGame& game, const std::string& title,
+                       int millis) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+    while (std::chrono::steady_clock::now() < deadline) {
+        for (const auto& [id, name] : TopLevelWindows(display))
+            if (name == title)
+                return id;
+        if (!game.process.Running())
+            return "";
+        Sleep(100);
+    }
+    return "";
+}
+
+void Xdotool(const XvfbDisplay& display, std::vector<std::string> args) {
+    args.insert(args.begin(), "xdotool");
+    RunOnDisplay(display, args);
+}
+
+// A click at a point of a window's client area.
+void Click(const XvfbDisplay& display, const std::string& window, int x, int y) {
+    Xdotool(display,
+            {"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
+}
+
+// The top-level windows' ids, topmost first.
+std::vector<std::string> StackTopFirst(const XvfbDisplay& display) {
+    std::vector<std::string> ids;
+    for (const auto& window : TopLevelWindows(display)) ids.push_back(window.first);
+    return ids;
+}
+
+bool WindowExists(const XvfbDisplay& display, const std::string& window) {
+    return !RunOnDisplay(display, {"xdotool", "getwindowname", window}).empty();
+}
+
+void ExpectNoFatalXError(const WindowedGame& game) {
+    EXPECT_EQ(game.Errors().find("X Error of failed request"), std::string::npos) << game.Errors();
+}
+
+// Level 1 and 2 without pits, wider than their ends, with the player walking below the enemies
+// and their fire: running right reaches the between-levels screen.
+void WriteOpenFlatLevels(TempApp& app) {
+    testsupport::TestLevel level1 = testsupport::FlatLevel(12400, 600, 540);
+    app.WriteLevel("level1", level1.map, level1.mask);
+    testsupport::TestLevel level2 = testsupport::FlatLevel(12400, 600, 500);
+    app.WriteLevel("level2", level2.map, level2.mask);
+}
+
+}  // namespace
+
+TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromOutsideClose) {
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    TempApp app;
+    app.UseBakedLevels();
+    WindowedGame game(display, app);
+    const std::string menu = FindWindow(display, game, "Menu", 30000);
+    ASSERT_FALSE(menu.empty()) << "no menu window\n" << game.Errors();
+
+    // Options and about open, each moved aside so that the menu's start button stays free
+    // (there is no window manager to move them).
+    Click(display, menu, 396, 280);
+    const std::string options = FindWindow(display, game, "OPTIONS", 5000);
+    ASSERT_FALSE(options.empty());
+    Xdotool(display, {"windowmove", options, "0", "440"});
+    Sleep(500);
+    Click(display, menu, 396, 392);
+    const std::string about = FindWindow(display, game, "About", 5000);
+    ASSERT_FALSE(about.empty());
+    Xdotool(display, {"windowmove", about, "470", "0"});
+    Sleep(500);
+    Click(display, menu, 330, 168);
+    const std::string play = FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 10000);
+    ASSERT_FALSE(play.empty()) << "no game window\n" << game.Errors();
+
+    // Both screens are still above the game window.
+    auto above = [&](const std::string& upper, const std::string& lower) {
+        const std::vector<std::string> stack = StackTopFirst(display);
+        const auto top = std::find(stack.begin(), stack.end(), upper);
+        const auto bottom = std::find(stack.begin(), stack.end(), lower);
+        return top != stack.end() && bottom != stack.end() && top < bottom;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return above(options, play) && above(about, play); }, 3000));
+    Sleep(300);
+    EXPECT_TRUE(above(options, play) && above(about, play)) << "the game window was raised";
+
+    // Destroyed from outside, each window counts as closed with its close box: the game goes
+    // on while a window is left, and ends normally with the last one.
+    Xdotool(display, {"windowclose", options});
+    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, options); }, 3000));
+    Sleep(500);
+    EXPECT_TRUE(game.process.Running()) << game.Errors();
+    EXPECT_TRUE(WindowExists(display, play));
+    Xdotool(display, {"windowclose", play});
+    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, play); }, 3000));
+    Sleep(500);
+    EXPECT_TRUE(game.process.Running()) << game.Errors();
+    EXPECT_TRUE(WindowExists(display, about));
+    Xdotool(display, {"windowclose", about});
+    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
+    EXPECT_EQ(game.process.status(), 0) << game.Errors();
+    ExpectNoFatalXError(game);
+}
+
+TEST(WindowFaults, AMenuDestroyedFromOutsideEndsTheGameNormally) {
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    TempApp app;
+    app.UseBakedLevels();
+    WindowedGame game(display, app);
+    const std::string menu = FindWindow(display, game, "Menu", 30000);
+    ASSERT_FALSE(menu.empty()) << "no menu window\n" << game.Errors();
+    Xdotool(display, {"windowclose", menu});
+    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
+    EXPECT_EQ(game.process.status(), 0) << game.Errors();
+    ExpectNoFatalXError(game);
+}
+
+TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    TempApp app;
+    WriteOpenFlatLevels(app);
+    WindowedGame game(display, app, {"--warp", "1"});
+    const std::string play = FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000);
+    ASSERT_FALSE(play.empty()) << "no game window\n" << game.Errors();
+    // A running jump the whole way: the level end in some 700 ticks.
+    Xdotool(display, {"keydown", "Right", "space"});
+    const std::string aik = FindWindow(display, game, "LEVEL DONE !", 60000);
+    Xdotool(display, {"keyup", "Right", "space"});
+    ASSERT_FALSE(aik.empty()) << "the level end was not reached\n" << game.Errors();
+
+    Xdotool(display, {"windowclose", aik});
+    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, aik); }, 3000));
+    Sleep(500);
+    EXPECT_TRUE(game.process.Running()) << game.Errors();
+    EXPECT_TRUE(WindowExists(display, play));
+    Xdotool(display, {"windowclose", play});
+    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
+    EXPECT_EQ(game.process.status(), 0) << game.Errors();
+    ExpectNoFatalXError(game);
+}
+
+TEST(WindowFaults, ALostDisplayEndsTheGameAtOnceWithStatusOneAndTheTraceFlushed) {
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    TempApp app;
+    WriteOpenFlatLevels(app);
+    const fs::path trace = app.dir() / "trace.jsonl";
+    WindowedGame game(display, app, {"--warp", "1", "--trace", trace.string()});
+    ASSERT_FALSE(FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000).empty())
+        << game.Errors();
+    Sleep(1000);
+    display.Stop();
+    const auto stopped = std::chrono::steady_clock::now();
+    ASSERT_TRUE(game.process.WaitFor(2000)) << "the game outlived its display";
+    EXPECT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::seconds(2));
+    EXPECT_EQ(game.process.status(), 1);
+    EXPECT_EQ(game.process.signal(), 0);
+    const std::string errors = game.Errors();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_EQ(errors.rfind("dunspelt: ", 0), 0u) << errors;
+    EXPECT_NE(errors.find("display"), std::string::npos) << errors;
+
+    // Every line of the trace is whole, ticks were written, and the last line tells the end.
+    std::istringstream lines(ReadText(trace));
+    std::vector<std::string> all;
+    for (std::string line; std::getline(lines, line);) all.push_back(line);
+    ASSERT_GT(all.size(), 50u);
+    for (const std::string& line : all) EXPECT_EQ(line.back(), '}') << line;
+    EXPECT_NE(all.back().find("\"event\":\"end\""), std::string::npos) << all.back();
+    EXPECT_NE(all.back().find("display"), std::string::npos) << all.back();
+    EXPECT_NE(all.at(all.size() - 2).find("\"tick\":"), std::string::npos);
+}
+
+TEST(WindowFaults, AMissingPictureIsShownInAMessageBoxWhenThereIsADisplay) {
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    TempApp app;
+    app.UseBakedLevels();
+    // pics/ as a folder of links to the built pictures, less one.
+    const fs::path pics = app.dir() / "pics", built = fs::path(DUNSPELT_APP_DIR) / "pics";
+    fs::remove(pics);
+    fs::create_directory(pics);
+    for (const auto& entry : fs::directory_iterator(built))
+        if (entry.path().filename() != "hugo1.bmp")
+            fs::create_symlink(entry.path(), pics / entry.path().filename());
+
+    WindowedGame game(display, app);
+    const std::string box = FindWindow(display, game, "DUNSPELT", 10000);
+    ASSERT_FALSE(box.empty()) << "no message box\n" << game.Errors();
+    EXPECT_TRUE(game.process.Running()) << "the box did not wait for the player";
+    EXPECT_NE(game.Errors().find("hugo1.bmp"), std::string::npos) << game.Errors();
+    // Its button takes Return; the process then ends with the failure's status.
+    Xdotool(display, {"key", "--window", box, "Return"});
+    ASSERT_TRUE(game.process.WaitFor(5000)) << "the box was not dismissed";
+    EXPECT_EQ(game.process.status(), 1);
+
+    // Headless runs never show one, display or not.
+    const reliability::ProcessResult headless = reliability::RunProcess(
+        {reliability::GameExecutable(), "--headless", "--app-dir", app.dir().string()}, {},
+        {display.env()}, 20);
+    EXPECT_EQ(headless.status, 1) << headless.errors;
+    EXPECT_NE(headless.errors.find("hugo1.bmp"), std::string::npos) << headless.errors;
+}
