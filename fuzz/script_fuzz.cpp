@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     break;
                 case ScriptCommand::Kind::kKeyDown:
                 case ScriptCommand::Kind::kKeyUp:
-                    Check(c.keyCode != 0, "key without a code");
+                    Check(c.key != 0, "key without a code");
                     break;
                 case ScriptCommand::Kind::kClick:
                     Check(!c.control.empty() && KnownName(c.form, c.control), "click on unknown");
@@ -71,6 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 case ScriptCommand::Kind::kScreenshot:
                     Check(!c.file.empty() && (c.form.empty() || KnownName(c.form, "")),
                           "screenshot of unknown");
+                    break;
+                case ScriptCommand::Kind::kFocus:
+                    Check(KnownName(c.form, ""), "focus on unknown");
+                    break;
+                case ScriptCommand::Kind::kBlur:
+                    break;
+                case ScriptCommand::Kind::kPadAdd:
+                case ScriptCommand::Kind::kPadRemove:
+                case ScriptCommand::Kind::kPadButton:
+                case ScriptCommand::Kind::kPadAxis:
+                    Check(c.pad >= 1 && c.pad <= 16 && c.button >= 0 && c.axis >= 0,
+                          "pad input out of range");
                     break;
             }
         }

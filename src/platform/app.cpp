@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/form.hpp"
+#include "platform/pause_overlay.hpp"
 #include "platform/timer.hpp"
 
 namespace platform {
@@ -99,37 +100,47 @@ bool App::ActsOn(const InputEvent& e) const {
         case InputEvent::Kind::kMouseMove:
         case InputEvent::Kind::kClose:
             return e.form && e.form->visible();
+        default:
+            return true;  // pads and focus: always taken in
     }
-    return false;
 }
 
 void App::Deliver(const InputEvent& e) {
     if (inputObserver_ && ActsOn(e))
         inputObserver_(e);
     switch (e.kind) {
-        case InputEvent::Kind::kKeyDown:
-        case InputEvent::Kind::kKeyUp:
-            if (Form* active = ActiveForm()) {
-                if (e.kind == InputEvent::Kind::kKeyDown)
-                    active->DeliverKeyDown(e.keyCode);
-                else
-                    active->DeliverKeyUp(e.keyCode);
-            }
-            break;
         case InputEvent::Kind::kClick:
             stats_.RecordClick(NowMicros());
-            if (e.form && e.form->visible())
+            if (e.form && e.form->visible() && !input_.ClickResumes(*this, e))
                 e.form->DeliverClick(e.control);
             break;
         case InputEvent::Kind::kMouseMove:
-            if (e.form && e.form->visible())
+            if (e.form && e.form->visible()) {
+                // The mouse takes over from the keyboard's button focus.
+                e.form->SetFocusedButton(nullptr);
                 e.form->DeliverMouseMove(e.control);
+            }
             break;
         case InputEvent::Kind::kClose:
             if (e.form && e.form->visible())
                 e.form->CloseBox();
             break;
+        default:
+            input_.Route(*this, e);
+            break;
     }
+}
+
+bool App::HasOverlay(const Form& form) const {
+    return &form == input_.PlayWindow() && input_.Paused();
+}
+
+const Surface& App::ScreenPicture(Form& form) {
+    if (!HasOverlay(form))
+        return form.Client();
+    overlaid_ = form.Client();
+    DrawPauseOverlay(overlaid_);
+    return overlaid_;
 }
 
 void App::DoEvents() {
@@ -188,7 +199,7 @@ void App::FireDueTimers() {
 int64_t App::NextTimerDue() const {
     int64_t best = -1;
     for (Timer* t : timers_)
-        if (t->EnabledNow() && t->owner().loaded() && t->Interval() > 0 &&
+        if (t->EnabledNow() && !t->Paused() && t->owner().loaded() && t->Interval() > 0 &&
             (best < 0 || t->dueMicros() < best))
             best = t->dueMicros();
     return best;

@@ -9,6 +9,7 @@
 #include "platform/clock.hpp"
 #include "platform/frontend.hpp"
 #include "platform/input_event.hpp"
+#include "platform/input_router.hpp"
 #include "platform/surface.hpp"
 #include "platform/tick_stats.hpp"
 #include "platform/trace.hpp"
@@ -104,6 +105,12 @@ class App {
     void TraceEvent(std::string_view event, std::string_view key = {}, std::string_view value = {});
 
     void Deliver(const InputEvent& event);
+    InputRouter& input() { return input_; }
+
+    // What goes to the screen for a form: its client area, or for the paused play window a
+    // copy of it with the pause overlay. The form's own pictures never hold the overlay.
+    const Surface& ScreenPicture(Form& form);
+    bool HasOverlay(const Form& form) const;
     // Whether Deliver would act on the event now: a key with a form active, the rest on a
     // visible form.
     bool ActsOn(const InputEvent& event) const;
@@ -132,6 +139,8 @@ class App {
     Tracer tracer_;
     TickStats stats_;
     std::shared_ptr<Surface> icon_;
+    InputRouter input_;
+    Surface overlaid_;
 };
 
 }  // namespace platform

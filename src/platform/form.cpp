@@ -24,6 +24,7 @@ void Form::Load() {
         return;
     loading_ = true;
     loaded_ = true;
+    focusedButton_ = nullptr;
     App::Get().TraceEvent("load", "form", name_);
     Design();
     Invalidate();
@@ -71,6 +72,7 @@ void Form::Unload() {
         return;
     Hide();
     loaded_ = false;
+    focusedButton_ = nullptr;
     for (Control* c : controls_) c->Release();
     caption_.clear();
     background_.reset();

@@ -83,6 +83,14 @@ class Form {
 
     void AddControl(Control* control) { controls_.push_back(control); }
 
+    // The picture button that keyboard and pad navigation has reached (none until the first
+    // navigation key, and none again after a mouse move or a reload).
+    Control* focusedButton() const { return focusedButton_; }
+    void SetFocusedButton(Control* button) { focusedButton_ = button; }
+    // The button that Escape presses, if the screen has one.
+    Control* cancelButton() const { return cancelButton_; }
+    void SetCancelButton(Control* button) { cancelButton_ = button; }
+
   protected:
     // Design-time properties of the form and its controls, set as the form loads.
     virtual void Design() {}
@@ -108,6 +116,8 @@ class Form {
     uint64_t version_ = 0;
     Surface client_;
     std::vector<Control*> controls_;
+    Control* focusedButton_ = nullptr;
+    Control* cancelButton_ = nullptr;
 };
 
 }  // namespace platform

@@ -31,6 +31,11 @@ class Frontend {
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.
     virtual void PlaySound(const std::string& path) = 0;
+    // Holds the sound in progress where it is, or lets it go on.
+    virtual void PauseSound(bool /*paused*/) {}
+    // The volume of all sound, 0 to 100 (0 while muted).
+    virtual void SetVolume(int /*percent*/) {}
+    virtual void ToggleFullscreen() {}
     // Added to every window's title (a replay says so); nothing to do without windows.
     virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
 };

@@ -7,9 +7,12 @@
 #include "platform/abrupt_end.hpp"
 #include "platform/app.hpp"
 #include "platform/form.hpp"
+#include "platform/game_settings.hpp"
 #include "platform/headless_frontend.hpp"
 #include "platform/input_recorder.hpp"
+#include "platform/input_settings.hpp"
 #include "platform/paced_runner.hpp"
+#include "platform/picture_file.hpp"
 #include "platform/runtime_error.hpp"
 #include "platform/script.hpp"
 #include "platform/script_input.hpp"
@@ -20,7 +23,7 @@ Surface ComposeScreen() {
     App& app = App::Get();
     Surface screen(app.ScreenWidth(), app.ScreenHeight(), 0);
     for (Form* f : app.zOrder()) {
-        const Surface& client = f->Client();
+        const Surface& client = app.ScreenPicture(*f);
         BitBlt(screen, f->ClientLeft(), f->ClientTop(), client.width(), client.height(), client, 0,
                0, Rop::kSrcCopy);
     }
@@ -154,6 +157,8 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         // A display lost under the game ends it at once; the recording is finished first.
         FlushBeforeAbruptEnd([&recorder] { recorder.Finish(App::Get().NowMicros()); });
     }
+    ApplyInputSettings(app, GameSettings(),
+                       [](const std::string& text) { std::cerr << "dunspelt: " << text << "\n"; });
     if (!options.trace.empty() && !app.tracer().Open(options.trace)) {
         std::cerr << "dunspelt: cannot write trace " << options.trace << "\n";
         return 2;

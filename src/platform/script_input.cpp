@@ -4,31 +4,17 @@
 
 #include "platform/app.hpp"
 #include "platform/form.hpp"
+#include "platform/host/key_names.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/runner.hpp"
 
 namespace platform {
 
-std::string KeyNameOf(int keyCode) {
-    // The names KeyCodeOf reads.
-    switch (keyCode) {
-        case kKeyLeft:
-            return "Left";
-        case kKeyRight:
-            return "Right";
-        case kKeyUp:
-            return "Up";
-        case kKeyDown:
-            return "Down";
-        case kKeySpace:
-            return "Space";
-        case kKeyCtrl:
-            return "Ctrl";
-        case kKeyEscape:
-            return "Escape";
-        default:
-            return {};
-    }
+std::string KeyNameOf(int key) {
+    // The names ScriptKeyOf reads: SDL's own, and the left Ctrl as the first scripts wrote it.
+    if (key == kPhysLeftCtrl)
+        return "Ctrl";
+    return host::NameOfKey(key);
 }
 
 namespace {
@@ -47,10 +33,12 @@ std::string ScriptLineOf(const InputEvent& e) {
     switch (e.kind) {
         case Kind::kKeyDown:
         case Kind::kKeyUp: {
-            const std::string key = KeyNameOf(e.keyCode);
+            const std::string key = KeyNameOf(e.key);
             if (key.empty())
                 return {};
-            return (e.kind == Kind::kKeyDown ? "keydown " : "keyup ") + key;
+            if (e.kind == Kind::kKeyDown)
+                return (e.repeat ? "keyrepeat " : "keydown ") + key;
+            return "keyup " + key;
         }
         case Kind::kClick:
             // The game acts on clicks on controls only.
@@ -59,6 +47,25 @@ std::string ScriptLineOf(const InputEvent& e) {
             return e.form ? "move " + Target(e) : std::string();
         case Kind::kClose:
             return e.form ? "close " + e.form->name() : std::string();
+        case Kind::kPadAdded:
+            return "pad add " + std::to_string(e.pad);
+        case Kind::kPadRemoved:
+            return "pad remove " + std::to_string(e.pad);
+        case Kind::kPadButtonDown:
+        case Kind::kPadButtonUp:
+            if (e.button < 0 || e.button >= int(PadButton::kCount))
+                return {};
+            return std::string("pad ") + PadButtonName(PadButton(e.button)) +
+                   (e.kind == Kind::kPadButtonDown ? " down " : " up ") + std::to_string(e.pad);
+        case Kind::kPadAxis:
+            if (e.axis < 0 || e.axis >= int(PadAxis::kCount))
+                return {};
+            return std::string("pad axis ") + PadAxisName(PadAxis(e.axis)) + " " +
+                   std::to_string(e.value) + " " + std::to_string(e.pad);
+        case Kind::kFocusGained:
+            return e.form ? "focus " + e.form->name() : std::string();
+        case Kind::kFocusLost:
+            return e.form ? "blur " + e.form->name() : std::string("blur");
     }
     return {};
 }
@@ -71,9 +78,32 @@ InputEvent InputOf(const App& app, const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
     switch (c.kind) {
         case Kind::kKeyDown:
-            return {InputEvent::Kind::kKeyDown, nullptr, nullptr, c.keyCode};
-        case Kind::kKeyUp:
-            return {InputEvent::Kind::kKeyUp, nullptr, nullptr, c.keyCode};
+        case Kind::kKeyUp: {
+            InputEvent e{c.kind == Kind::kKeyDown ? InputEvent::Kind::kKeyDown
+                                                  : InputEvent::Kind::kKeyUp};
+            e.key = c.key;
+            e.repeat = c.repeat;
+            return e;
+        }
+        case Kind::kFocus:
+            return {InputEvent::Kind::kFocusGained, app.FindForm(c.form)};
+        case Kind::kBlur:
+            return {InputEvent::Kind::kFocusLost, c.form.empty() ? nullptr : app.FindForm(c.form)};
+        case Kind::kPadAdd:
+        case Kind::kPadRemove:
+        case Kind::kPadButton:
+        case Kind::kPadAxis: {
+            InputEvent e{c.kind == Kind::kPadAdd      ? InputEvent::Kind::kPadAdded
+                         : c.kind == Kind::kPadRemove ? InputEvent::Kind::kPadRemoved
+                         : c.kind == Kind::kPadAxis   ? InputEvent::Kind::kPadAxis
+                         : c.down                     ? InputEvent::Kind::kPadButtonDown
+                                                      : InputEvent::Kind::kPadButtonUp};
+            e.pad = c.pad;
+            e.button = c.button;
+            e.axis = c.axis;
+            e.value = c.value;
+            return e;
+        }
         case Kind::kClick:
         case Kind::kMove:
         case Kind::kClose: {
@@ -99,7 +129,7 @@ void TakeScreenshot(App& app, const ScriptCommand& c) {
         picture = ComposeScreen();
     } else {
         Form* form = app.FindForm(c.form);
-        picture = form->Client();
+        picture = app.ScreenPicture(*form);
     }
     if (!SavePng(picture, c.file))
         std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";

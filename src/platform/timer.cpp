@@ -28,8 +28,15 @@ bool Timer::Enabled() const {
     return enabled_;
 }
 
+void Timer::SetPaused(bool paused) {
+    if (paused_ && !paused)
+        due_ = App::Get().NowMicros() + int64_t(interval_) * 1000;
+    paused_ = paused;
+}
+
 bool Timer::IsDue(int64_t nowMicros) const {
-    return enabled_ && !running_ && interval_ > 0 && owner().loaded() && nowMicros >= due_;
+    return enabled_ && !paused_ && !running_ && interval_ > 0 && owner().loaded() &&
+           nowMicros >= due_;
 }
 
 void Timer::Fire(int64_t nowMicros) {

@@ -16,10 +16,17 @@ class Timer : public Control {
     bool Enabled() const;
     bool EnabledNow() const { return enabled_; }  // without the loading rule
     int Interval() const { return interval_; }
+    // Held back without being disabled (the game's pause): no event fires while paused, and
+    // the first one after comes a whole interval after the resume.
+    void SetPaused(bool paused);
+    bool Paused() const { return paused_; }
 
     bool IsVisual() const override { return false; }
     void Draw(Surface&) const override {}
-    void Release() override { enabled_ = false; }
+    void Release() override {
+        enabled_ = false;
+        paused_ = false;
+    }
 
     // For the scheduler.
     int64_t dueMicros() const { return due_; }
@@ -31,6 +38,7 @@ class Timer : public Control {
     std::function<void()> handler_;
     bool enabled_ = false;
     bool running_ = false;
+    bool paused_ = false;
     int64_t due_ = 0;
 };
 

@@ -28,6 +28,7 @@ AboutForm::AboutForm()
       Picture1(*this, "Picture1", 48, 440, 57, 49, kImageHolder),
       Picture2(*this, "Picture2", 408, 440, 73, 49, kImageHolder) {
     SetHoverFamily({{Command1, Picture2, Picture1}});
+    SetCancelButton(&Command1);
 }
 
 void AboutForm::Design() {

@@ -15,6 +15,8 @@ LoseForm::LoseForm()
       Picture3(*this, "Picture3", 616, 144, 73, 41, kImageHolder),
       Picture4(*this, "Picture4", 640, 312, 49, 49, kImageHolder) {
     SetHoverFamily({{Command1, Picture1, Picture2}, {Command2, Picture3, Picture4}});
+    // Escape goes back to the menu, never out of the game.
+    SetCancelButton(&Command1);
 }
 
 void LoseForm::Design() {

@@ -21,6 +21,8 @@ OptionsForm::OptionsForm()
     SetHoverFamily({{Command1, Picture1, Picture4},
                     {Command3, Picture2, Picture5},
                     {Command2, Picture3, Picture6}});
+    // Escape, like the back button.
+    SetCancelButton(&Command2);
 }
 
 void OptionsForm::Design() {

@@ -28,6 +28,8 @@ void CreateAllForms() {
     aik();
     win();
     lose();
+    // Pause holds this window's timer.
+    platform::App::Get().input().SetPlayWindow(&FrmMain(), &FrmMain().GameTimer);
 }
 
 std::string PrepareGame() {

@@ -19,6 +19,8 @@ WinForm::WinForm()
       Picture3(*this, "Picture3", 672, 176, 89, 65, kImageHolder),
       Picture4(*this, "Picture4", 672, 280, 89, 73, kImageHolder) {
     SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
+    // Escape goes back to the menu, never out of the game.
+    SetCancelButton(&Command1);
 }
 
 void WinForm::Design() {

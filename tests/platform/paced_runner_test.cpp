@@ -115,8 +115,8 @@ TEST_F(PacedRun, LiveInputIsTakenBetweenTicksAndASetUpCostsNoTicks) {
     PacedForm form;
     form.Show();
     const InputEvent click{InputEvent::Kind::kClick, &form, &form.start, 0};
-    const InputEvent down{InputEvent::Kind::kKeyDown, nullptr, nullptr, kKeyLeft};
-    const InputEvent up{InputEvent::Kind::kKeyUp, nullptr, nullptr, kKeyLeft};
+    const InputEvent down{InputEvent::Kind::kKeyDown, nullptr, nullptr, kPhysLeft};
+    const InputEvent up{InputEvent::Kind::kKeyUp, nullptr, nullptr, kPhysLeft};
     const InputEvent close{InputEvent::Kind::kClose, &form, nullptr, 0};
     // The click's set-up takes 40 ms of real time; the key comes about three ticks later.
     App::Get().SetFrontend(std::make_unique<TimedInput>(

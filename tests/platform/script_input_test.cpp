@@ -7,6 +7,7 @@
 #include "platform/form.hpp"
 #include "platform/headless_frontend.hpp"
 #include "platform/picture_button.hpp"
+#include "platform/script.hpp"
 #include "platform/script_input.hpp"
 
 using namespace platform;
@@ -23,13 +24,14 @@ class TwoButtons : public Form {
 }  // namespace
 
 TEST(ScriptInput, EveryKeyTheGameKnowsHasANameThatReadsBack) {
-    for (int code : {kKeyCtrl, kKeyEscape, kKeySpace, kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
-        const std::string name = KeyNameOf(code);
-        ASSERT_FALSE(name.empty()) << code;
-        EXPECT_EQ(KeyCodeOf(name), code) << name;
+    for (int key : {kPhysLeftCtrl, kPhysRightCtrl, kPhysEscape, kPhysSpace, kPhysLeft, kPhysUp,
+                    kPhysRight, kPhysDown, kPhysP, kPhysF12, kPhysLeftShift, kPhysTab}) {
+        const std::string name = KeyNameOf(key);
+        ASSERT_FALSE(name.empty()) << key;
+        EXPECT_EQ(ScriptKeyOf(name), key) << name;
     }
-    EXPECT_EQ(KeyNameOf(65), "");
-    EXPECT_EQ(ScriptLineOf({InputEvent::Kind::kKeyDown, nullptr, nullptr, 65}), "");
+    EXPECT_EQ(KeyNameOf(0), "");
+    EXPECT_EQ(ScriptLineOf({InputEvent::Kind::kKeyDown, nullptr, nullptr, 0}), "");
 }
 
 TEST(ScriptInput, EveryKindOfInputWrittenAsALineReadsBackAsTheSameInput) {
@@ -37,9 +39,21 @@ TEST(ScriptInput, EveryKindOfInputWrittenAsALineReadsBackAsTheSameInput) {
     TwoButtons form;
     using K = InputEvent::Kind;
     const std::vector<InputEvent> inputs = {
-        {K::kKeyDown, nullptr, nullptr, kKeySpace}, {K::kKeyUp, nullptr, nullptr, kKeyCtrl},
-        {K::kClick, &form, &form.right, 0},         {K::kMouseMove, &form, &form.left, 0},
-        {K::kMouseMove, &form, nullptr, 0},         {K::kClose, &form, nullptr, 0}};
+        {K::kKeyDown, nullptr, nullptr, kPhysSpace},
+        {K::kKeyUp, nullptr, nullptr, kPhysLeftCtrl},
+        {K::kKeyDown, nullptr, nullptr, kPhysRightCtrl, true},
+        {K::kClick, &form, &form.right, 0},
+        {K::kMouseMove, &form, &form.left, 0},
+        {K::kMouseMove, &form, nullptr, 0},
+        {K::kClose, &form, nullptr, 0},
+        {K::kFocusGained, &form},
+        {K::kFocusLost, &form},
+        {K::kFocusLost, nullptr},
+        {K::kPadAdded, nullptr, nullptr, 0, false, 2},
+        {K::kPadButtonDown, nullptr, nullptr, 0, false, 2, int(PadButton::kStart)},
+        {K::kPadAxis, nullptr, nullptr, 0, false, 2, 0, int(PadAxis::kLeftY), -1234},
+        {K::kPadButtonUp, nullptr, nullptr, 0, false, 2, int(PadButton::kStart)},
+        {K::kPadRemoved, nullptr, nullptr, 0, false, 2}};
     std::string text;
     for (const InputEvent& e : inputs) text += ScriptLineOf(e) + "\n";
     std::istringstream in(text);
@@ -54,7 +68,13 @@ TEST(ScriptInput, EveryKindOfInputWrittenAsALineReadsBackAsTheSameInput) {
         EXPECT_EQ(back.kind, inputs[i].kind) << i;
         EXPECT_EQ(back.form, inputs[i].form) << i;
         EXPECT_EQ(back.control, inputs[i].control) << i;
-        EXPECT_EQ(back.keyCode, inputs[i].keyCode) << i;
+        EXPECT_EQ(back.key, inputs[i].key) << i;
+        EXPECT_EQ(back.repeat, inputs[i].repeat) << i;
+        EXPECT_EQ(back.pad, inputs[i].kind >= K::kPadAdded && inputs[i].kind <= K::kPadAxis
+                                ? inputs[i].pad
+                                : back.pad)
+            << i;
+        EXPECT_EQ(back.value, inputs[i].value) << i;
     }
     // A click on the bare form does nothing in the game, so it has no line.
     EXPECT_EQ(ScriptLineOf({K::kClick, &form, nullptr, 0}), "");

@@ -177,4 +177,48 @@ TEST(RecordedRuns, DefeatByFireAndContactRunsTheHealthOut) {
     EXPECT_LE(100 + r.LastTick().Int("PlayerHealth"), 0);
 }
 
+// The tick lines of a run, as written.
+std::vector<std::string> TickLines(const RunResult& r) {
+    std::vector<std::string> out;
+    for (const TraceLine& t : r.Ticks()) out.push_back(t.raw);
+    return out;
+}
+
+// The keyboard-only and pad-only wins play the mouse-and-keyboard win tick for tick: the
+// menus and screens are worked at the same moments as its clicks, and every tick is the same.
+// Afterwards each goes back to the menu from the victory screen and leaves by its exit button.
+void ExpectSameGameAsVictory(const RunResult& r, const RunResult& victory) {
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(victory.status, 0) << victory.errors;
+    EXPECT_EQ(TickLines(r), TickLines(victory));
+    EXPECT_EQ(ScreenEvents(r),
+              (std::vector<std::string>{
+                  "load intro", "show intro", "unload intro", "load izvelne", "show izvelne",
+                  "unload izvelne", "load FrmMain", "show FrmMain", "load aik", "show aik",
+                  "unload aik", "unload FrmMain", "load win", "show win",
+                  // to the menu (the game window is loaded again, hidden), then exit
+                  "load FrmMain", "unload win", "load izvelne", "show izvelne"}));
+    std::vector<std::string> sounds = Sounds(victory);
+    sounds.insert(sounds.end(), {"sound muz/menu.wav", "sound muz/silence.wav"});
+    EXPECT_EQ(Sounds(r), sounds);
+    EXPECT_EQ(r.Events().back(), "end");
+    EXPECT_FALSE(r.HasEvent("pause"));
+}
+
+TEST(RecordedRuns, KeyboardOnlyWinPlaysTheVictoryRunTickForTickWithTheMenusByKeys) {
+    const RunResult r = Replay("victory_keyboard.txt");
+    ExpectSameGameAsVictory(r, Replay("victory.txt"));
+    EXPECT_FALSE(r.HasEvent("pad-added 1"));
+}
+
+TEST(RecordedRuns, PadOnlyWinPlaysTheVictoryRunTickForTickWithStickButtonsAndTrigger) {
+    const std::string script = ReadRun("victory_pad.txt");
+    // Nothing but pad input: no key and no mouse.
+    for (const char* verb : {"\nkeydown", "\nkeyup", "\nclick", "\nmove"})
+        EXPECT_EQ(script.find(verb), std::string::npos) << verb;
+    const RunResult r = Replay("victory_pad.txt");
+    ExpectSameGameAsVictory(r, Replay("victory.txt"));
+    EXPECT_TRUE(r.HasEvent("pad-added 1"));
+}
+
 }  // namespace

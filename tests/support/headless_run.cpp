@@ -147,7 +147,7 @@ std::vector<std::string> RunResult::Events() const {
         if (!l.Has("event"))
             continue;
         std::string e = l.Str("event");
-        for (const char* key : {"form", "file"})
+        for (const char* key : {"form", "file", "pad"})
             if (l.Has(key))
                 e.append(" ").append(l.Str(key));
         if (l.Has("number"))

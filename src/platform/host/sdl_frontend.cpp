@@ -18,6 +18,8 @@
 #include "platform/game_settings.hpp"
 #include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
+#include "platform/pause_overlay.hpp"
+#include "platform/user_dirs.hpp"
 #include "platform/host/x11_window_system.hpp"
 
 namespace platform {
@@ -73,6 +75,10 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     f->ReadDisplaySettings();
     f->hasWindowManager_ = HasWindowManager();
     f->OpenAudio();
+    // Pads are optional: without SDL's controller part the game is played from the keyboard.
+    const auto& settingsFile = GameSettings().path();
+    f->pads_.Start((settingsFile.empty() ? ConfigFolder() : settingsFile.parent_path()) /
+                   "gamecontrollerdb.txt");
     return f;
 }
 
@@ -181,6 +187,7 @@ void SdlFrontend::OpenAudio() {
 }
 
 SdlFrontend::~SdlFrontend() {
+    pads_.Stop();
     for (auto& [form, w] : windows_) DestroyWindow(w);
     if (audio_) {
         Mix_HaltChannel(-1);
@@ -335,16 +342,22 @@ void SdlFrontend::Shown(App& app, Form& form) {
 
 void SdlFrontend::Upload(Form& form, Window& w) {
     // The one place a picture leaves for the screen: an overlay drawn here changes what is
-    // shown without touching the form's own picture.
+    // shown without touching the form's own picture. The paused game window gets the pause
+    // overlay.
     const Surface& client = form.Client();
-    if (overlay_) {
+    const bool paused = App::Get().HasOverlay(form);
+    if (paused || overlay_) {
         overlaid_ = client;
-        overlay_(form, overlaid_);
+        if (paused)
+            DrawPauseOverlay(overlaid_);
+        if (overlay_)
+            overlay_(form, overlaid_);
         w.presenter->Upload(overlaid_);
     } else {
         w.presenter->Upload(client);
     }
     w.uploadedVersion = form.version();
+    w.uploadedPauseOverlay = paused;
     w.showPending = true;
 }
 
@@ -391,7 +404,7 @@ void SdlFrontend::Present(App& app) {
                 SDL_SetWindowPosition(w.window, origin.x, origin.y);
             }
         }
-        if (w.uploadedVersion != form->version())
+        if (w.uploadedVersion != form->version() || w.uploadedPauseOverlay != app.HasOverlay(*form))
             Upload(*form, w);
         if (!w.showPending || (!frameDue && w.everShown))
             continue;
@@ -467,35 +480,11 @@ bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
            fullscreenKeys_.end();
 }
 
-namespace {
-
-int GameKeyCode(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_LEFT:
-            return kKeyLeft;
-        case SDLK_RIGHT:
-            return kKeyRight;
-        case SDLK_UP:
-            return kKeyUp;
-        case SDLK_DOWN:
-            return kKeyDown;
-        case SDLK_SPACE:
-            return kKeySpace;
-        case SDLK_ESCAPE:
-            return kKeyEscape;
-        case SDLK_LCTRL:
-        case SDLK_RCTRL:
-            return kKeyCtrl;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (pads_.Translate(e, out))
+            continue;
         switch (e.type) {
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
@@ -505,12 +494,13 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                         toggleRequested_ = true;
                     break;
                 }
-                int code = GameKeyCode(e.key.keysym.sym);
-                if (code == 0)
-                    break;
-                out.push_back(
-                    {e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown : InputEvent::Kind::kKeyUp,
-                     nullptr, nullptr, code});
+                // Keys by position: the bindings name physical keys, whatever the layout.
+                InputEvent key{e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown
+                                                     : InputEvent::Kind::kKeyUp};
+                key.key = int(e.key.keysym.scancode);
+                key.repeat = e.key.repeat != 0;
+                if (key.key != SDL_SCANCODE_UNKNOWN)
+                    out.push_back(key);
                 break;
             }
             case SDL_MOUSEMOTION: {
@@ -546,7 +536,7 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
             case SDL_QUIT:
                 // Asked to stop from outside (a signal): like closing every window.
                 for (auto& [form, w] : windows_)
-                    out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                    out.push_back({InputEvent::Kind::kClose, form, nullptr});
                 if (windows_.empty())
                     App::Get().EndProcess(0);
                 break;
@@ -558,7 +548,14 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     if (Form* form = FormOfWindow(e.window.windowID))
-                        out.push_back({InputEvent::Kind::kClose, form, nullptr, 0});
+                        out.push_back({InputEvent::Kind::kClose, form, nullptr});
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        out.push_back({InputEvent::Kind::kFocusGained, form});
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                           e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                    if (Form* form = FormOfWindow(e.window.windowID))
+                        out.push_back({InputEvent::Kind::kFocusLost, form});
                 } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                     if (Form* form = FormOfWindow(e.window.windowID))
@@ -618,6 +615,20 @@ void SdlFrontend::PlaySound(const std::string& path) {
     }
     playing_ = Mix_LoadWAV(path.c_str());
     Mix_PlayChannel(0, playing_ ? playing_ : alert_, 0);
+}
+
+void SdlFrontend::PauseSound(bool paused) {
+    if (!audio_)
+        return;
+    if (paused)
+        Mix_Pause(0);
+    else
+        Mix_Resume(0);
+}
+
+void SdlFrontend::SetVolume(int percent) {
+    if (audio_)
+        Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
 }
 
 std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why) {

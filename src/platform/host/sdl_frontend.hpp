@@ -11,6 +11,7 @@
 #include "platform/display_geometry.hpp"
 #include "platform/frame_pacer.hpp"
 #include "platform/frontend.hpp"
+#include "platform/host/sdl_pads.hpp"
 #include "platform/surface.hpp"
 
 struct SDL_Window;
@@ -36,6 +37,10 @@ class SdlFrontend : public Frontend {
     void WaitUntil(App& app, int64_t dueMicros) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
+    void PauseSound(bool paused) override;
+    void SetVolume(int percent) override;
+    // The fullscreen action when it comes from elsewhere than this front end's own keys.
+    void ToggleFullscreen() override { toggleRequested_ = true; }
     void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
     // Draws over a copy of a form's picture on its way to the screen (the form's own picture
@@ -48,6 +53,7 @@ class SdlFrontend : public Frontend {
         SDL_Window* window = nullptr;
         std::unique_ptr<WindowPresenter> presenter;
         uint64_t uploadedVersion = ~0ULL;
+        bool uploadedPauseOverlay = false;
         bool showPending = true;  // the picture or the window changed since it was last shown
         bool everShown = false;
         bool fullscreen = false;
@@ -103,6 +109,7 @@ class SdlFrontend : public Frontend {
     bool audio_ = false;
     Mix_Chunk* playing_ = nullptr;
     Mix_Chunk* alert_ = nullptr;
+    host::SdlPads pads_;
     std::string titleSuffix_;
 };
 

@@ -1,0 +1,277 @@
+// Pads through the real SDL front end: SDL's virtual joystick stands in for a game controller
+// under the dummy video driver, and its buttons and stick reach the game window's key flags
+// while level 1 plays in this process.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "assets/frm_pics.hpp"
+#include "platform/app.hpp"
+#include "platform/clock.hpp"
+#include "platform/headless_frontend.hpp"
+#include "platform/host/sdl_frontend.hpp"
+#include "screens/game_start.hpp"
+#include "screens/startup.hpp"
+#include "support/headless_run.hpp"
+#include "world/frm_main.hpp"
+#include "world/game_data.hpp"
+
+namespace GD = game::GameData;
+using platform::App;
+
+namespace {
+
+// A virtual game controller: every standard button and axis, set by the test.
+class VirtualPad {
+  public:
+    VirtualPad() {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1;
+        desc.button_mask = (1u << desc.nbuttons) - 1;
+        desc.axis_mask = (1u << desc.naxes) - 1;
+        desc.name = "Virtual test pad";
+        const int device = SDL_JoystickAttachVirtualEx(&desc);
+        EXPECT_GE(device, 0) << SDL_GetError();
+        joystick_ = SDL_JoystickOpen(device);
+        EXPECT_NE(joystick_, nullptr) << SDL_GetError();
+        id_ = SDL_JoystickInstanceID(joystick_);
+    }
+    ~VirtualPad() { Unplug(); }
+    std::string Guid() const {
+        char text[33];
+        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick_), text, sizeof text);
+        return text;
+    }
+    void Button(SDL_GameControllerButton b, bool down) {
+        SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0);
+    }
+    void Axis(SDL_GameControllerAxis a, int value) {
+        SDL_JoystickSetVirtualAxis(joystick_, a, Sint16(value));
+    }
+    void Unplug() {
+        if (!joystick_)
+            return;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id_) {
+                SDL_JoystickClose(joystick_);
+                SDL_JoystickDetachVirtual(i);
+                break;
+            }
+        joystick_ = nullptr;
+    }
+
+  private:
+    SDL_Joystick* joystick_ = nullptr;
+    SDL_JoystickID id_ = -1;
+};
+
+class SdlPads : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // The dummy driver's windows never have the focus, and SDL drops pad input while no
+        // window of the process has it.
+        setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+        testsupport::TestLevel level = testsupport::FlatLevel(2000, 600, 454);
+        app_.WriteLevel("level1", level.map, level.mask);
+        App& app = App::Get();
+        app.SetPath(app_.dir().string());
+        app.SetClock(std::make_unique<platform::VirtualClock>());  // no tick runs by itself
+        GD::ResetAll();
+        game::CreateAllForms();
+        ASSERT_EQ(game::PrepareGame(), "");
+        std::string why;
+        auto frontend = platform::SdlFrontend::Create(why);
+        ASSERT_TRUE(frontend) << why;
+        app.SetFrontend(std::move(frontend));
+        app.input().SetBindings(platform::KeyBindings());
+        app.input().SetDeadZone(30);
+        // The dummy driver's windows come and go without a window manager: no focus pauses.
+        app.input().SetPauseOnFocusLoss(false);
+        game::StartNewGame();
+        Pump();
+    }
+    void TearDown() override {
+        Pump();
+        game::FrmMain().Unload();
+        game::FrmPics().Unload();
+        App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
+        GD::ResetAll();
+    }
+    // Lets SDL update the joysticks and the game take the events.
+    static void Pump() {
+        for (int i = 0; i < 3; ++i) App::Get().DoEvents();
+    }
+    static size_t Pads() { return App::Get().input().pads().Count(); }
+    // A new SDL front end, as a new run of the game would start it.
+    static void RestartFrontend() {
+        App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
+        std::string why;
+        auto frontend = platform::SdlFrontend::Create(why);
+        ASSERT_TRUE(frontend) << why;
+        App::Get().SetFrontend(std::move(frontend));
+        Pump();
+    }
+
+    testsupport::TempApp app_;
+};
+
+}  // namespace
+
+TEST_F(SdlPads, ButtonsAndDpadActAsTheGameKeys) {
+    const size_t before = Pads();
+    VirtualPad pad;
+    Pump();
+    ASSERT_EQ(Pads(), before + 1);
+    pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+    pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    Pump();
+    EXPECT_EQ(GD::KeyJump, -1);
+    EXPECT_EQ(GD::KeyLeft, -1);
+    pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+    pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    pad.Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+    Pump();
+    EXPECT_EQ(GD::KeyJump, 0);
+    EXPECT_EQ(GD::KeyLeft, 0);
+    EXPECT_EQ(GD::KeyDown, -1);
+    // X, B and the right trigger each fire; nothing quits.
+    for (auto b : {SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_B}) {
+        GD::KeyFire = 0;
+        pad.Button(b, true);
+        Pump();
+        EXPECT_EQ(GD::KeyFire, -1) << b;
+        pad.Button(b, false);
+        Pump();
+        EXPECT_EQ(GD::KeyFire, 0) << b;
+    }
+    pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+    Pump();
+    EXPECT_EQ(GD::KeyFire, -1);
+    for (int b = 0; b <= SDL_CONTROLLER_BUTTON_DPAD_RIGHT; ++b)
+        if (b != SDL_CONTROLLER_BUTTON_START)
+            pad.Button(SDL_GameControllerButton(b), true);
+    Pump();
+    EXPECT_EQ(GD::KeyEscape, 0);
+    EXPECT_TRUE(game::FrmMain().loaded());
+}
+
+TEST_F(SdlPads, TheStickActsBeyondTheDeadZoneInBothDirectionsAtOnce) {
+    VirtualPad pad;
+    Pump();
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 9830);  // exactly 30 %: still inside
+    Pump();
+    EXPECT_EQ(GD::KeyRight, 0);
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 9831);
+    Pump();
+    EXPECT_EQ(GD::KeyRight, -1);
+    // Up and left together, and right let go.
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, -20000);
+    Pump();
+    EXPECT_EQ(GD::KeyRight, 0);
+    EXPECT_EQ(GD::KeyLeft, -1);
+    EXPECT_EQ(GD::KeyUp, -1);
+    // The d-pad holds left too: the stick coming back does not let go of it.
+    pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, -9830);
+    Pump();
+    EXPECT_EQ(GD::KeyLeft, -1);
+    EXPECT_EQ(GD::KeyUp, 0);
+    pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    Pump();
+    EXPECT_EQ(GD::KeyLeft, 0);
+}
+
+TEST_F(SdlPads, PadsPluggedInDuringPlayWorkAndUnpluggingOneLetsGoOfWhatItHeld) {
+    const size_t before = Pads();
+    auto first = std::make_unique<VirtualPad>();
+    VirtualPad second;
+    Pump();
+    ASSERT_EQ(Pads(), before + 2);
+    first->Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+    second.Button(SDL_CONTROLLER_BUTTON_A, true);
+    Pump();
+    EXPECT_EQ(GD::KeyRight, -1);
+    EXPECT_EQ(GD::KeyJump, -1);
+    first->Unplug();
+    Pump();
+    EXPECT_EQ(Pads(), before + 1);
+    EXPECT_EQ(GD::KeyRight, 0);  // the player does not walk on by himself
+    EXPECT_EQ(GD::KeyJump, -1);  // the other pad still holds A
+    first.reset();
+    // Start pauses the game.
+    second.Button(SDL_CONTROLLER_BUTTON_START, true);
+    Pump();
+    EXPECT_TRUE(App::Get().input().Paused());
+    second.Button(SDL_CONTROLLER_BUTTON_START, false);
+    Pump();
+    EXPECT_TRUE(App::Get().input().Paused());
+    second.Button(SDL_CONTROLLER_BUTTON_START, true);
+    Pump();
+    EXPECT_FALSE(App::Get().input().Paused());
+}
+
+TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
+    App& app = App::Get();
+    app.input().SetVolume(app, 50);
+    EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
+    app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
+    Pump();
+    EXPECT_TRUE(app.input().Muted());
+    EXPECT_EQ(Mix_Volume(0, -1), 0);
+    app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
+    Pump();
+    EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
+    app.input().SetVolume(app, 100);
+}
+
+TEST_F(SdlPads, MappingsComeFromTheSettingsFolderAndTheEnvironmentHasTheLastWord) {
+    std::string guid;
+    {
+        VirtualPad probe;
+        guid = probe.Guid();
+    }
+    // As mapping files write it: without the name's checksum (bytes 2 and 3).
+    guid.replace(4, 4, "0000");
+    Pump();
+    // The file swaps the two bottom face buttons: joystick button 0 becomes B.
+    const std::string buttons =
+        ",x:b2,y:b3,back:b4,guide:b5,start:b6,leftstick:b7,rightstick:b8,leftshoulder:b9,"
+        "rightshoulder:b10,dpup:b11,dpdown:b12,dpleft:b13,dpright:b14,leftx:a0,lefty:a1,"
+        "rightx:a2,righty:a3,lefttrigger:a4,righttrigger:a5,";
+    const std::filesystem::path config = app_.dir() / "config";
+    std::filesystem::create_directories(config / "dunspelt");
+    std::ofstream(config / "dunspelt" / "gamecontrollerdb.txt")
+        << "# a player's own mappings\n"
+        << guid << ",Swapped pad,a:b1,b:b0" << buttons << "platform:Linux,\n";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    auto pressButtonZero = [] {
+        VirtualPad pad;
+        Pump();
+        pad.Button(SDL_CONTROLLER_BUTTON_A, true);  // joystick button 0
+        Pump();
+        const std::pair<int, int> flags{GD::KeyJump, GD::KeyFire};
+        pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+        Pump();
+        return flags;
+    };
+    RestartFrontend();
+    EXPECT_EQ(pressButtonZero(), std::make_pair(0, -1)) << "the file's mapping: B fires";
+    GD::KeyFire = 0;
+    setenv("SDL_GAMECONTROLLERCONFIG",
+           (guid + ",Straight pad,a:b0,b:b1" + buttons + "platform:Linux,").c_str(), 1);
+    RestartFrontend();
+    EXPECT_EQ(pressButtonZero(), std::make_pair(-1, 0)) << "the environment's mapping: A jumps";
+    unsetenv("SDL_GAMECONTROLLERCONFIG");
+    unsetenv("XDG_CONFIG_HOME");
+}
