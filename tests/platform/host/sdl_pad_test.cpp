@@ -96,7 +96,7 @@ class SdlPads : public ::testing::Test {
         app.input().SetDeadZone(30);
         // The dummy driver's windows come and go without a window manager: no focus pauses.
         app.input().SetPauseOnFocusLoss(false);
-        game::StartNewGame();
+        game::StartLevel(game::Levels().front());
         Pump();
     }
     void TearDown() override {
