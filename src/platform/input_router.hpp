@@ -17,6 +17,7 @@ class InputRouter {
     // The window where levels are played and the timer that drives them: what pause holds.
     void SetPlayWindow(Form* form, Timer* timer);
     Form* PlayWindow() const { return playWindow_; }
+    Timer* PlayTimer() const { return playTimer_; }
 
     void SetBindings(const KeyBindings& bindings) { bindings_ = bindings; }
     const KeyBindings& bindings() const { return bindings_; }

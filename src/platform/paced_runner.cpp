@@ -5,6 +5,7 @@
 #include "platform/app.hpp"
 #include "platform/input_recorder.hpp"
 #include "platform/script_input.hpp"
+#include "platform/timer.hpp"
 
 namespace platform {
 
@@ -18,6 +19,24 @@ void Play(App& app, const InputEvent& e) {
     app.Post(e);
     app.DoEvents();
     app.EndIfNoWindowShown();
+}
+
+// How often a held game looks for the player's resume.
+constexpr int64_t kHeldWaitMicros = 10'000;
+
+// The player's input between timer events, then the windows brought up to date.
+void TakeInput(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder,
+               std::vector<InputEvent>& input) {
+    input.clear();
+    app.frontend().Poll(app, input);
+    for (const InputEvent& e : input)
+        if (feed.TakesFromPlayer(e)) {
+            Play(app, e);
+            feed.PlayedFromPlayer(app, e);
+        }
+    if (recorder)
+        recorder->KeepUp(clock.NowMicros());
+    app.frontend().Present(app);
 }
 
 }  // namespace
@@ -36,14 +55,58 @@ void ScriptFeed::AtLimit(App& app) {
     app.EndProcess(0);
 }
 
+namespace {
+
+bool IsPauseKey(App& app, const InputEvent& e) {
+    return e.kind == InputEvent::Kind::kKeyDown && !e.repeat &&
+           app.input().bindings().ActionOf(e.key) == Action::kPause;
+}
+
+}  // namespace
+
 bool ScriptFeed::TakesFromPlayer(const InputEvent& event) const {
-    return event.kind == InputEvent::Kind::kClose;
+    if (event.kind == InputEvent::Kind::kClose)
+        return true;
+    // The player pauses a playing level, and resumes only a pause of their own: a pause the
+    // recording holds is the recording's to end.
+    App& app = App::Get();
+    if (!IsPauseKey(app, event) || !app.input().Playing())
+        return false;
+    return !app.input().Paused() || playerPaused_;
+}
+
+void ScriptFeed::PlayedFromPlayer(App& app, const InputEvent& event) {
+    if (!IsPauseKey(app, event))
+        return;
+    Timer* timer = app.input().PlayTimer();
+    if (app.input().Paused()) {
+        playerPaused_ = true;
+        dueWhenPaused_ = timer->dueMicros();
+    } else if (playerPaused_) {
+        // The pause took no game time, so the ticks keep the recording's rhythm (a resume
+        // would put the next one a whole interval away).
+        playerPaused_ = false;
+        timer->SetDueMicros(dueWhenPaused_);
+    }
+}
+
+bool ScriptFeed::Holds(App& app) const {
+    return playerPaused_ && app.input().Paused();
 }
 
 void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {
     std::vector<InputEvent> input;
     for (;;) {
         app.EndIfNoWindowShown();
+        if (feed.Holds(app)) {
+            // The game's time stands still: the real time of the pause is dropped.
+            const int64_t held = clock.PaceMicros() - clock.NowMicros();
+            if (held > 0)
+                clock.DropRealTime(held);
+            TakeInput(app, clock, feed, recorder, input);
+            app.frontend().WaitUntil(app, clock.NowMicros() + kHeldWaitMicros);
+            continue;
+        }
         const int64_t limit = feed.Limit();
         const int64_t due = app.NextTimerDue();
         const int64_t pace = clock.PaceMicros();
@@ -66,14 +129,7 @@ void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recor
             feed.AtLimit(app);
             continue;
         }
-        input.clear();
-        app.frontend().Poll(app, input);
-        for (const InputEvent& e : input)
-            if (feed.TakesFromPlayer(e))
-                Play(app, e);
-        if (recorder)
-            recorder->KeepUp(clock.NowMicros());
-        app.frontend().Present(app);
+        TakeInput(app, clock, feed, recorder, input);
         int64_t wake = limit == InputFeed::kNoLimit ? -1 : limit;
         if (due >= 0 && (wake < 0 || due < wake))
             wake = due;

@@ -26,6 +26,10 @@ class InputFeed {
     virtual void AtLimit(App&) {}
     // Whether an input from the player (the window system) is acted on.
     virtual bool TakesFromPlayer(const InputEvent& event) const = 0;
+    // An input the feed took from the player has just been played.
+    virtual void PlayedFromPlayer(App&, const InputEvent&) {}
+    // Whether the game's time stands still now (a replay the player paused).
+    virtual bool Holds(App&) const { return false; }
 };
 
 // Everything the player does.
@@ -34,7 +38,8 @@ class PlayerFeed : public InputFeed {
     bool TakesFromPlayer(const InputEvent&) const override { return true; }
 };
 
-// A script played at real speed; of the player's input only closing a window counts.
+// A script played at real speed. Of the player's input only closing a window and the pause keys
+// count; a pause the player makes holds the script's time, so its inputs wait for the resume.
 class ScriptFeed : public InputFeed {
   public:
     ScriptFeed(std::vector<ScriptCommand> commands, bool strict)
@@ -42,12 +47,16 @@ class ScriptFeed : public InputFeed {
     int64_t Limit() const override { return limit_; }
     void AtLimit(App& app) override;
     bool TakesFromPlayer(const InputEvent& event) const override;
+    void PlayedFromPlayer(App& app, const InputEvent& event) override;
+    bool Holds(App& app) const override;
 
   private:
     std::vector<ScriptCommand> commands_;
     bool strict_;
     size_t next_ = 0;
     int64_t limit_ = 0;
+    bool playerPaused_ = false;
+    int64_t dueWhenPaused_ = 0;  // the play timer's next event when the player paused
 };
 
 // Runs until the process ends. `recorder` (may be null) is kept up to date between events.

@@ -30,6 +30,8 @@ class Timer : public Control {
 
     // For the scheduler.
     int64_t dueMicros() const { return due_; }
+    // Puts the next event back where it was (a pause that took no game time).
+    void SetDueMicros(int64_t micros) { due_ = micros; }
     bool IsDue(int64_t nowMicros) const;
     void Fire(int64_t nowMicros);
 

@@ -96,6 +96,20 @@ bool SdlPads::Start(const std::filesystem::path& mappingFile) {
     return true;
 }
 
+int SdlPads::NumberOf(int instanceId) const {
+    const auto it = numbers_.find(instanceId);
+    return it == numbers_.end() ? 0 : it->second;
+}
+
+int SdlPads::FreeNumber() const {
+    for (int number = 1;; ++number) {
+        bool taken = false;
+        for (const auto& [instance, n] : numbers_) taken = taken || n == number;
+        if (!taken)
+            return number;
+    }
+}
+
 bool SdlPads::Translate(const SDL_Event& e, std::vector<InputEvent>& out) {
     InputEvent event{InputEvent::Kind::kPadAdded};
     switch (e.type) {
@@ -109,8 +123,9 @@ bool SdlPads::Translate(const SDL_Event& e, std::vector<InputEvent>& out) {
                 SDL_GameControllerClose(pad);  // the same pad announced twice
                 return true;
             }
+            event.pad = FreeNumber();
             pads_[id] = pad;
-            event.pad = id;
+            numbers_[id] = event.pad;
             break;
         }
         case SDL_CONTROLLERDEVICEREMOVED: {
@@ -120,21 +135,22 @@ bool SdlPads::Translate(const SDL_Event& e, std::vector<InputEvent>& out) {
             SDL_GameControllerClose(it->second);
             pads_.erase(it);
             event.kind = InputEvent::Kind::kPadRemoved;
-            event.pad = e.cdevice.which;
+            event.pad = NumberOf(e.cdevice.which);
+            numbers_.erase(e.cdevice.which);
             break;
         }
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
             event.kind = e.type == SDL_CONTROLLERBUTTONDOWN ? InputEvent::Kind::kPadButtonDown
                                                             : InputEvent::Kind::kPadButtonUp;
-            event.pad = e.cbutton.which;
+            event.pad = NumberOf(e.cbutton.which);
             event.button = PadButtonOfSdl(e.cbutton.button);
             if (event.button < 0)
                 return true;
             break;
         case SDL_CONTROLLERAXISMOTION:
             event.kind = InputEvent::Kind::kPadAxis;
-            event.pad = e.caxis.which;
+            event.pad = NumberOf(e.caxis.which);
             event.axis = PadAxisOfSdl(e.caxis.axis);
             event.value = e.caxis.value;
             if (event.axis < 0)

@@ -30,7 +30,13 @@ class SdlPads {
     size_t Open() const { return pads_.size(); }
 
   private:
+    // The pad's number for the game, its scripts and recordings (1, 2, ...: the lowest free one
+    // when it is plugged in); 0 for a pad that is not open.
+    int NumberOf(int instanceId) const;
+    int FreeNumber() const;
+
     std::map<int, _SDL_GameController*> pads_;  // by joystick instance id
+    std::map<int, int> numbers_;                // the game's number, by joystick instance id
     bool started_ = false;
 };
 

@@ -14,9 +14,11 @@
 #include "platform/clock.hpp"
 #include "platform/headless_frontend.hpp"
 #include "platform/host/sdl_frontend.hpp"
+#include "platform/input_recorder.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"
+#include "support/trace_compare.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 
@@ -219,6 +221,94 @@ TEST_F(SdlPads, PadsPluggedInDuringPlayWorkAndUnpluggingOneLetsGoOfWhatItHeld) {
     second.Button(SDL_CONTROLLER_BUTTON_START, true);
     Pump();
     EXPECT_FALSE(App::Get().input().Paused());
+}
+
+// Runs the game's timers for `ms` of game time, as the headless harness's waits do.
+void Play(int ms) {
+    App& app = App::Get();
+    auto& clock = const_cast<platform::VirtualClock&>(
+        dynamic_cast<const platform::VirtualClock&>(app.clock()));
+    const int64_t target = clock.NowMicros() + ms * 1000;
+    for (int64_t due = app.NextTimerDue(); due >= 0 && due <= target; due = app.NextTimerDue()) {
+        clock.Set(std::max(due, clock.NowMicros()));
+        app.DoEvents();
+    }
+    clock.Set(target);
+}
+
+std::vector<testsupport::TraceLine> TicksOf(const std::vector<testsupport::TraceLine>& trace) {
+    std::vector<testsupport::TraceLine> ticks;
+    for (const auto& line : trace)
+        if (line.IsTick())
+            ticks.push_back(line);
+    return ticks;
+}
+
+// A level played with a pad through the real front end, recorded, and replayed headless by
+// the game's own harness: the same ticks, field by field.
+TEST_F(SdlPads, AGamePlayedWithAPadIsRecordedAndReplaysHeadlessToTheSameTicks) {
+    App& app = App::Get();
+    const std::filesystem::path recording = app_.dir() / "pad.rec";
+    const std::filesystem::path trace = app_.dir() / "pad.jsonl";
+    platform::InputRecorder recorder;
+    ASSERT_TRUE(recorder.Open(recording.string(), {"started with --warp 1"}));
+    app.SetInputObserver(
+        [&](const platform::InputEvent& e) { recorder.Record(e, app.NowMicros()); });
+    ASSERT_TRUE(app.tracer().Open(trace.string()));
+    {
+        auto pad = std::make_unique<VirtualPad>();
+        Pump();
+        pad->Axis(SDL_CONTROLLER_AXIS_LEFTX, 20000);  // walk right with the stick
+        Pump();
+        Play(300);
+        pad->Button(SDL_CONTROLLER_BUTTON_A, true);  // jump
+        Pump();
+        Play(150);
+        pad->Button(SDL_CONTROLLER_BUTTON_A, false);
+        pad->Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);  // fire
+        Pump();
+        Play(100);
+        pad->Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
+        pad->Button(SDL_CONTROLLER_BUTTON_START, true);  // pause a while
+        Pump();
+        Play(200);
+        pad->Button(SDL_CONTROLLER_BUTTON_START, false);
+        Pump();
+        pad->Button(SDL_CONTROLLER_BUTTON_START, true);
+        Pump();
+        pad->Button(SDL_CONTROLLER_BUTTON_START, false);
+        pad->Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+        pad->Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);  // and back with the d-pad
+        Pump();
+        Play(200);
+        pad->Unplug();  // pulled out while still holding left
+        Pump();
+        Play(200);
+    }
+    recorder.Finish(app.NowMicros());
+    app.SetInputObserver(nullptr);
+    app.tracer().Flush();
+    ASSERT_TRUE(app.tracer().Open("/dev/null"));
+
+    std::ifstream in(recording);
+    const std::string script((std::istreambuf_iterator<char>(in)), {});
+    for (const char* line :
+         {"pad add", "pad axis LeftX 20000", "pad A down", "pad A up",
+          "pad axis RightTrigger 32767", "pad Start down", "pad DpadLeft down", "pad remove"})
+        EXPECT_NE(script.find(line), std::string::npos) << line << " not recorded:\n" << script;
+    testsupport::RunResult replayed = testsupport::RunHeadless(app_, script, {"--warp", "1"});
+    ASSERT_EQ(replayed.status, 0) << replayed.errors;
+    const auto played = TicksOf(testsupport::ReadTrace(trace));
+    const auto ticks = replayed.Ticks();
+    ASSERT_GE(played.size(), 80u);
+    EXPECT_EQ(testsupport::FirstTraceDifference(played, ticks), "") << script;
+    EXPECT_TRUE(replayed.HasEvent("pause"));
+    EXPECT_TRUE(replayed.HasEvent("resume"));
+    EXPECT_TRUE(std::any_of(ticks.begin(), ticks.end(),
+                            [](const auto& t) { return t.Int("KeyJump") == -1; }));
+    EXPECT_TRUE(std::any_of(ticks.begin(), ticks.end(),
+                            [](const auto& t) { return t.Int("Shot1Active") != 0; }));
+    EXPECT_EQ(ticks.back().Int("KeyLeft"), 0) << "unplugging let go of left";
 }
 
 TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {

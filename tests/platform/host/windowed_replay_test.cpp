@@ -178,4 +178,88 @@ TEST_F(WindowedRun, AReplayPlaysInTitledWindowsIgnoringThePlayerAndEndsWithTheRe
     EXPECT_EQ(FirstTraceDifference(ReadTrace(trace_), headless.trace), "");
 }
 
+// The game time a recording waits between two of its input lines (the first at `from`).
+int WaitBetween(const std::string& recording, const std::string& from, const std::string& to) {
+    std::istringstream in(recording.substr(recording.find(from + "\n") + from.size() + 1));
+    int waited = 0;
+    for (std::string line; std::getline(in, line) && line != to;)
+        if (line.rfind("wait ", 0) == 0)
+            waited += std::stoi(line.substr(5));
+    return waited;
+}
+
+// The index of the first line that is the event, or the trace's size.
+size_t EventAt(const std::vector<testsupport::TraceLine>& trace, const std::string& event) {
+    for (size_t i = 0; i < trace.size(); ++i)
+        if (trace[i].IsEvent(event))
+            return i;
+    return trace.size();
+}
+
+TEST_F(WindowedRun, AGamePausedAndResumedInTheWindowReplaysHeadlessToTheSameTrace) {
+    Start({"--warp", "1", "--record", recording_.string(), "--trace", trace_.string()});
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window " << Errors();
+    Sleep(200);
+    Key("keydown", "Right");
+    Sleep(400);
+    Key("key", "p");  // pause while walking, the arrow still held
+    Sleep(700);
+    Key("key", "p");
+    Sleep(400);
+    Key("keyup", "Right");
+    Sleep(100);
+    Key("key", "Escape");
+    ASSERT_TRUE(game_->WaitFor(5000)) << "Escape did not end the game";
+    EXPECT_EQ(game_->status(), 0) << Errors();
+
+    const std::string recording = ReadText(recording_);
+    // The pause is in the recording with the game time it lasted.
+    EXPECT_GE(WaitBetween(recording, "keydown P", "keydown P"), 500) << recording;
+    RunResult replayed = RunHeadless(app_, recording, {"--warp", "1"});
+    ASSERT_EQ(replayed.status, 0) << replayed.errors;
+    const auto windowed = ReadTrace(trace_);
+    EXPECT_EQ(FirstTraceDifference(windowed, replayed.trace), "") << recording;
+    // It paused and resumed, with no tick in between, and walked on after.
+    const size_t paused = EventAt(replayed.trace, "pause");
+    const size_t resumed = EventAt(replayed.trace, "resume");
+    ASSERT_LT(resumed, replayed.trace.size());
+    EXPECT_EQ(resumed, paused + 1);
+    ASSERT_LT(resumed + 1, replayed.trace.size());
+    EXPECT_TRUE(replayed.trace[resumed + 1].IsTick());
+    EXPECT_EQ(replayed.trace[resumed + 1].Int("KeyRight"), -1);
+    std::cout << "[ compared ] " << replayed.Ticks().size() << " ticks\n";
+}
+
+TEST_F(WindowedRun, PausingAReplayHoldsTheRecordingUntilItIsResumed) {
+    // Walk, and jump about 900 ms in: inside the pause below, had the recording gone on.
+    const std::string script =
+        "wait 200\nkeydown Right\nwait 700\nkeydown Space\nwait 200\nkeyup Space\n"
+        "wait 300\nkeyup Right\nwait 200\nclose FrmMain\n";
+    RunResult headless =
+        RunHeadless(app_, script, {"--warp", "1", "--record", recording_.string()});
+    ASSERT_EQ(headless.status, 0) << headless.errors;
+
+    Start({"--warp", "1", "--replay", recording_.string(), "--trace", trace_.string()});
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 5000).empty())
+        << "no replay window " << Errors();
+    Sleep(300);
+    Key("key", "p");
+    Sleep(1200);
+    Key("key", "p");
+    ASSERT_TRUE(game_->WaitFor(10000)) << "the replay did not end with its recording";
+    EXPECT_EQ(game_->status(), 0) << Errors();
+
+    // The replay paused and resumed between two ticks; without those two lines it is the
+    // recorded run, the jump included.
+    auto windowed = ReadTrace(trace_);
+    const size_t paused = EventAt(windowed, "pause");
+    ASSERT_LT(paused + 1, windowed.size()) << "the player's P did not pause the replay";
+    ASSERT_TRUE(windowed[paused + 1].IsEvent("resume"));
+    windowed.erase(windowed.begin() + long(paused), windowed.begin() + long(paused) + 2);
+    EXPECT_EQ(FirstTraceDifference(windowed, headless.trace), "");
+    const auto ticks = headless.Ticks();
+    EXPECT_TRUE(std::any_of(ticks.begin(), ticks.end(),
+                            [](const auto& t) { return t.Int("KeyJump") == -1; }));
+}
+
 }  // namespace
