@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/host/key_names.hpp"
 #include "platform/input_event.hpp"
+#include "platform/key_names.hpp"
 
 namespace platform {
 namespace {
@@ -66,7 +66,7 @@ bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& 
         const size_t comma = text.find(',', start);
         const std::string name =
             Trim(text.substr(start, comma == std::string::npos ? comma : comma - start));
-        const int key = host::KeyOfName(name);
+        const int key = KeyOfName(name);
         if (key == 0) {
             why = "unknown key name '" + name + "'";
             return false;
@@ -125,7 +125,7 @@ KeyBindings KeyBindings::FromSettings(SettingsFile& settings,
                     }
         if (loser == Action::kNone)
             break;
-        warn(where(loser) + "key '" + host::NameOfKey(clash) + "' is bound to two actions; " +
+        warn(where(loser) + "key '" + NameOfKey(clash) + "' is bound to two actions; " +
              ActionName(loser) + " keeps its default");
         keepDefault(loser);
     }

@@ -4,8 +4,8 @@
 #include <set>
 #include <sstream>
 
-#include "platform/host/key_names.hpp"
 #include "platform/input_event.hpp"
+#include "platform/key_names.hpp"
 
 namespace platform {
 
@@ -14,8 +14,8 @@ int ScriptKeyOf(const std::string& name) {
     if (name == "Ctrl")
         return kPhysLeftCtrl;
     // Names are exact in scripts ("Left", not "left"), so a recorded run reads one way only.
-    const int key = host::KeyOfName(name);
-    return key != 0 && host::NameOfKey(key) == name ? key : 0;
+    const int key = KeyOfName(name);
+    return key != 0 && NameOfKey(key) == name ? key : 0;
 }
 
 namespace {

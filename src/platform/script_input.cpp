@@ -4,7 +4,7 @@
 
 #include "platform/app.hpp"
 #include "platform/form.hpp"
-#include "platform/host/key_names.hpp"
+#include "platform/key_names.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/runner.hpp"
 
@@ -14,7 +14,7 @@ std::string KeyNameOf(int key) {
     // The names ScriptKeyOf reads: SDL's own, and the left Ctrl as the first scripts wrote it.
     if (key == kPhysLeftCtrl)
         return "Ctrl";
-    return host::NameOfKey(key);
+    return NameOfKey(key);
 }
 
 namespace {

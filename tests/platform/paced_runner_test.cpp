@@ -120,7 +120,7 @@ TEST_F(PacedRun, LiveInputIsTakenBetweenTicksAndASetUpCostsNoTicks) {
     const InputEvent close{InputEvent::Kind::kClose, &form, nullptr, 0};
     // The click's set-up takes 40 ms of real time; the key comes about three ticks later.
     App::Get().SetFrontend(std::make_unique<TimedInput>(
-        std::deque<TimedInput::Arrival>{{20, click}, {95, down}, {96, up}, {200, close}}));
+        std::deque<TimedInput::Arrival>{{20, click}, {95, down}, {96, up}, {400, close}}));
     PlayerFeed player;
     Run(player);
 

@@ -1,8 +1,8 @@
-#include "platform/host/key_names.hpp"
+#include "platform/key_names.hpp"
 
 #include <SDL.h>
 
-namespace platform::host {
+namespace platform {
 
 int KeyOfName(const std::string& name) {
     // A table lookup: no part of SDL needs to be started for it.
@@ -15,4 +15,4 @@ std::string NameOfKey(int key) {
     return SDL_GetScancodeName(SDL_Scancode(key));
 }
 
-}  // namespace platform::host
+}  // namespace platform

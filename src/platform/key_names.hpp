@@ -3,11 +3,11 @@
 #pragma once
 #include <string>
 
-namespace platform::host {
+namespace platform {
 
 // The physical key of a name, or 0 when there is no such key.
 int KeyOfName(const std::string& name);
 // The name of a physical key ("" when it has none).
 std::string NameOfKey(int key);
 
-}  // namespace platform::host
+}  // namespace platform
