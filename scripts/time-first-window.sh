@@ -18,7 +18,7 @@ while ! DISPLAY=$disp xdotool search --onlyvisible --name '^video$' >/dev/null 2
     sleep 0.2
 done
 end=$(date +%s.%N)
-echo "first window after $(echo "$end - $start" | bc) s"
+awk -v a="$start" -v b="$end" 'BEGIN { printf "first window after %.1f s\n", b - a }'
 pkill -P $mpid 2>/dev/null
 wait $mpid 2>/dev/null
 kill $xpid
