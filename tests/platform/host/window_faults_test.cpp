@@ -123,6 +123,26 @@ void ExpectNoFatalXError(const WindowedGame& game) {
     EXPECT_EQ(game.Errors().find("X Error of failed request"), std::string::npos) << game.Errors();
 }
 
+// Destroys `window` from outside, as a window manager would: it counts as closed with its close
+// box, the game goes on and `left` is still there.
+void CloseFromOutsideAndExpectTheGameToGoOn(const XvfbDisplay& display, WindowedGame& game,
+                                            const std::string& window, const std::string& left) {
+    Xdotool(display, {"windowclose", window});
+    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, window); }, 3000));
+    Sleep(500);
+    EXPECT_TRUE(game.process.Running()) << game.Errors();
+    EXPECT_TRUE(WindowExists(display, left));
+}
+
+// Destroys the last window from outside: the game ends normally, with no fatal X error.
+void CloseTheLastFromOutsideAndExpectANormalEnd(const XvfbDisplay& display, WindowedGame& game,
+                                                const std::string& window) {
+    Xdotool(display, {"windowclose", window});
+    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
+    EXPECT_EQ(game.process.status(), 0) << game.Errors();
+    ExpectNoFatalXError(game);
+}
+
 // Level 1 and 2 without pits, wider than their ends, with the player walking below the enemies
 // and their fire: running right reaches the between-levels screen.
 void WriteOpenFlatLevels(TempApp& app) {
@@ -172,20 +192,9 @@ TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromO
 
     // Destroyed from outside, each window counts as closed with its close box: the game goes
     // on while a window is left, and ends normally with the last one.
-    Xdotool(display, {"windowclose", options});
-    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, options); }, 3000));
-    Sleep(500);
-    EXPECT_TRUE(game.process.Running()) << game.Errors();
-    EXPECT_TRUE(WindowExists(display, play));
-    Xdotool(display, {"windowclose", play});
-    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, play); }, 3000));
-    Sleep(500);
-    EXPECT_TRUE(game.process.Running()) << game.Errors();
-    EXPECT_TRUE(WindowExists(display, about));
-    Xdotool(display, {"windowclose", about});
-    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
-    EXPECT_EQ(game.process.status(), 0) << game.Errors();
-    ExpectNoFatalXError(game);
+    CloseFromOutsideAndExpectTheGameToGoOn(display, game, options, play);
+    CloseFromOutsideAndExpectTheGameToGoOn(display, game, play, about);
+    CloseTheLastFromOutsideAndExpectANormalEnd(display, game, about);
 }
 
 TEST(WindowFaults, AMenuDestroyedFromOutsideEndsTheGameNormally) {
@@ -196,10 +205,7 @@ TEST(WindowFaults, AMenuDestroyedFromOutsideEndsTheGameNormally) {
     WindowedGame game(display, app);
     const std::string menu = FindWindow(display, game, "Menu", 30000);
     ASSERT_FALSE(menu.empty()) << "no menu window\n" << game.Errors();
-    Xdotool(display, {"windowclose", menu});
-    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
-    EXPECT_EQ(game.process.status(), 0) << game.Errors();
-    ExpectNoFatalXError(game);
+    CloseTheLastFromOutsideAndExpectANormalEnd(display, game, menu);
 }
 
 TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
@@ -216,15 +222,8 @@ TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
     Xdotool(display, {"keyup", "Right", "space"});
     ASSERT_FALSE(aik.empty()) << "the level end was not reached\n" << game.Errors();
 
-    Xdotool(display, {"windowclose", aik});
-    EXPECT_TRUE(WaitUntil([&] { return !WindowExists(display, aik); }, 3000));
-    Sleep(500);
-    EXPECT_TRUE(game.process.Running()) << game.Errors();
-    EXPECT_TRUE(WindowExists(display, play));
-    Xdotool(display, {"windowclose", play});
-    ASSERT_TRUE(game.process.WaitFor(5000)) << "the game went on with no window";
-    EXPECT_EQ(game.process.status(), 0) << game.Errors();
-    ExpectNoFatalXError(game);
+    CloseFromOutsideAndExpectTheGameToGoOn(display, game, aik, play);
+    CloseTheLastFromOutsideAndExpectANormalEnd(display, game, play);
 }
 
 TEST(WindowFaults, ALostDisplayEndsTheGameAtOnceWithStatusOneAndTheTraceFlushed) {
