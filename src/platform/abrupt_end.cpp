@@ -16,13 +16,22 @@ std::vector<std::function<void()>>& Flushes() {
     return *flushes;
 }
 
+// -1 while the game runs. Plain data: read during the process's exit.
+volatile int endedWith = -1;
+
 }  // namespace
+
+void GameEnded(int status) {
+    endedWith = status;
+}
 
 void FlushBeforeAbruptEnd(std::function<void()> flush) {
     Flushes().push_back(std::move(flush));
 }
 
 void EndAbruptly(int status, const char* message) {
+    if (endedWith >= 0)
+        _exit(endedWith);
     App& app = App::Get();
     app.TraceEvent("end", "cause", message);
     app.tracer().Flush();

@@ -10,7 +10,11 @@ namespace platform {
 void FlushBeforeAbruptEnd(std::function<void()> flush);
 
 // Records the end in the trace, flushes, prints `message` as one line on stderr and ends the
-// process with `status` at once.
+// process with `status` at once. After GameEnded, the game's end is already told and written:
+// the process then ends at once, quietly, with the status it was ending with.
 [[noreturn]] void EndAbruptly(int status, const char* message);
+
+// Says the game has ended with `status` and only the closing of its windows is left.
+void GameEnded(int status);
 
 }  // namespace platform

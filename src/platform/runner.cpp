@@ -194,6 +194,10 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     app.tracer().Flush();
     if (options.stats)
         std::cerr << "dunspelt: " << app.stats().Summary() << "\n";
+    // The windows close now, while everything they may report to still exists (a display lost
+    // on the way changes nothing); what is left of the process talks to no window system.
+    GameEnded(status);
+    app.SetFrontend(std::make_unique<HeadlessFrontend>());
     return status;
 }
 

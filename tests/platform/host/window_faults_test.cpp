@@ -258,6 +258,34 @@ TEST(WindowFaults, ALostDisplayEndsTheGameAtOnceWithStatusOneAndTheTraceFlushed)
     EXPECT_NE(all.at(all.size() - 2).find("\"tick\":"), std::string::npos);
 }
 
+TEST(WindowFaults, ADisplayLostWhileTheGameClosesOnASignalEndsItWithoutACrash) {
+    // As when a desktop session ends: the game is told to stop and the display goes with it.
+    // Either the game saw the loss first (status 1) or had already ended (status 0); never a
+    // crash, and the trace ends on one whole end line.
+    for (int round = 0; round < 3; ++round) {
+        XvfbDisplay display(1024, 768);
+        ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+        TempApp app;
+        WriteOpenFlatLevels(app);
+        const fs::path trace = app.dir() / "trace.jsonl";
+        WindowedGame game(display, app, {"--warp", "1", "--trace", trace.string()});
+        ASSERT_FALSE(FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000).empty())
+            << game.Errors();
+        Sleep(300);
+        game.process.Signal(SIGTERM);
+        display.Stop();
+        ASSERT_TRUE(game.process.WaitFor(5000)) << "the game outlived its display";
+        EXPECT_EQ(game.process.signal(), 0) << "round " << round;
+        EXPECT_TRUE(game.process.status() == 0 || game.process.status() == 1)
+            << game.process.status();
+        const std::string text = ReadText(trace);
+        EXPECT_EQ(text.back(), '\n');
+        const size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+        EXPECT_EQ(text.find("\"event\":\"end\""), text.find("\"event\":\"end\"", lastLine))
+            << text.substr(lastLine);
+    }
+}
+
 TEST(WindowFaults, AMissingPictureIsShownInAMessageBoxWhenThereIsADisplay) {
     XvfbDisplay display(1024, 768);
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
