@@ -23,6 +23,10 @@ void Control::Touch() const {
 }
 
 void Control::Changed() const {
+    owner_.InvalidateControl(this);
+}
+
+void Control::Resized() const {
     owner_.Invalidate();
 }
 

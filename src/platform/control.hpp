@@ -31,12 +31,15 @@ class Control {
     // A disabled control takes no clicks; the mouse over it counts as over the bare form.
     virtual bool AcceptsInput() const { return true; }
     virtual void Draw(Surface& client) const = 0;
+    // Whether Draw paints every pixel of the control's rectangle, so nothing under it shows.
+    virtual bool Opaque() const { return false; }
     // Back to the state of an unloaded form (pictures dropped, timers stopped).
     virtual void Release() {}
 
   protected:
     void Touch() const;    // loads the owner form (hidden) when it is not loaded
-    void Changed() const;  // the owner's client area must be composed again
+    void Changed() const;  // the control must be drawn again, in the rectangle it had
+    void Resized() const;  // the whole client area must be composed again
 
     int width_, height_;
 

@@ -82,6 +82,9 @@ void Form::Unload() {
 
 void Form::SetCaption(std::string caption) {
     EnsureLoaded();
+    // The game sets its title on every tick; the same title again changes nothing on screen.
+    if (caption == caption_)
+        return;
     caption_ = std::move(caption);
     Invalidate();
 }
@@ -166,6 +169,10 @@ const Surface& Form::Client() {
                 c->Draw(client_);
     } else {
         for (const Control* c : dirtyControls_) {
+            if (c->Opaque()) {
+                c->Draw(client_);
+                continue;
+            }
             client_.FillRect(c->left(), c->top(), c->width(), c->height(), backColour_);
             if (background_)
                 BitBlt(client_, c->left(), c->top(), c->width(), c->height(), *background_,

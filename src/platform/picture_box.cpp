@@ -18,15 +18,19 @@ void PictureBox::SetPicture(std::shared_ptr<Surface> picture) {
         image_.Fill(0);
         BitBlt(image_, 0, 0, image_.width(), image_.height(), *picture_, 0, 0, Rop::kSrcCopy);
     }
+    const int width = width_, height = height_;
     ApplyAutoSize();
-    Changed();
+    if (width != width_ || height != height_)
+        Resized();
+    else
+        Changed();
 }
 
 void PictureBox::ResetSize(int width, int height) {
     picture_.reset();
     width_ = width;
     height_ = height;
-    Changed();
+    Resized();
 }
 
 std::shared_ptr<Surface> PictureBox::Picture() const {

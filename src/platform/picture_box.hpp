@@ -34,6 +34,8 @@ class PictureBox : public Control {
     int width() const override { return width_; }
     int height() const override { return height_; }
     void Draw(Surface& client) const override;
+    // The frame, the picture and the face colour where the picture ends cover the whole box.
+    bool Opaque() const override { return true; }
     void Release() override;
 
   private:

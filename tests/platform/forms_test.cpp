@@ -9,7 +9,9 @@
 #include "platform/form.hpp"
 #include "platform/headless_frontend.hpp"
 #include "platform/label.hpp"
+#include "platform/picture_box.hpp"
 #include "platform/picture_button.hpp"
+#include "platform/surface.hpp"
 #include "platform/timer.hpp"
 
 using namespace platform;
@@ -135,4 +137,48 @@ TEST_F(Fixture, TheActiveFormIsTheTopmostShownOne) {
     a.Unload();
     EXPECT_EQ(App::Get().ActiveForm(), nullptr);
     EXPECT_FALSE(App::Get().AnyFormLoaded());
+}
+
+TEST_F(Fixture, AChangedControlIsComposedAsAWholeNewCompositionWouldBe) {
+    // A picture box drawn into every tick, a label apart from it, a transparent label laid
+    // over a second box, and a box that grows with its picture.
+    struct Screen : Form {
+        Screen() : Form("screen", 120, 80, BorderStyle::kFixedSingle) {}
+        PictureBox view{
+            *this, "view", 0, 0, 130, 40, {.sunkenBorder = true, .persistentImage = true}};
+        Label score{*this, "score", 4, 50, 40, 12, LabelStyle{}};
+        PictureBox under{*this, "under", 60, 44, 40, 30, {.persistentImage = true}};
+        Label over{*this, "over", 70, 50, 40, 12, LabelStyle{.transparent = true}};
+        PictureBox grows{*this, "grows", 4, 66, 8, 8, {.autoSize = true}};
+
+      protected:
+        void Design() override { SetBackColour(Rgb(212, 208, 200)); }
+    } form;
+    form.Show();
+    auto composedAfter = [&](const char* what, auto change) {
+        form.Client();
+        change();
+        const Surface incremental = form.Client();
+        form.Refresh();
+        const Surface& whole = form.Client();
+        ASSERT_EQ(incremental.width(), whole.width()) << what;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                ASSERT_EQ(incremental.At(x, y), whole.At(x, y)) << what << " at " << x << "," << y;
+    };
+    composedAfter("drawing into the view",
+                  [&] { form.view.Hdc().FillRect(3, 3, 20, 10, Rgb(0, 90, 0)); });
+    composedAfter("a new score", [&] { form.score.SetCaption("1250"); });
+    composedAfter("drawing under a label",
+                  [&] { form.under.Hdc().FillRect(0, 0, 40, 30, Rgb(200, 0, 0)); });
+    composedAfter("a new caption over a box", [&] { form.over.SetCaption("over it"); });
+    auto big = std::make_shared<Surface>();
+    big->Reset(30, 12);
+    big->Fill(Rgb(0, 0, 255));
+    composedAfter("a bigger picture", [&] { form.grows.SetPicture(big); });
+    auto small = std::make_shared<Surface>();
+    small->Reset(4, 4);
+    small->Fill(Rgb(255, 255, 0));
+    composedAfter("a smaller picture", [&] { form.grows.SetPicture(small); });
+    form.Unload();
 }

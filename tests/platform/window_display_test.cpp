@@ -189,4 +189,39 @@ TEST_F(WindowDisplayTest, F11AndAltEnterToggleBorderlessFullscreenAndTheSettingI
     EXPECT_TRUE(game.Running()) << "the game ended";
 }
 
+TEST_F(WindowDisplayTest, AtScaleOneTheMenuIsTheHeadlessMenuBeforeAndAfterAFullscreenRoundTrip) {
+    // At its own size the picture goes through the window surface, in fullscreen through the
+    // renderer; back in the window it must be the exact picture again.
+    testsupport::TempApp& app = LongFlatApp();
+    testsupport::RunResult headless = testsupport::RunHeadless(
+        app, kUntilMenu + "screenshot " + ShotPath(app, "display_menu_1x") + " izvelne\n");
+    ASSERT_EQ(headless.status, 0) << headless.errors;
+    auto menu = ReadShot(app, "display_menu_1x");
+
+    XvfbDisplay display(1920, 1080);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    RunOnDisplay(display, {"xdotool", "mousemove", "0", "0"});
+    ChildProcess game(
+        {reliability::GameExecutable(), "--settings", settings().string(), "--scale", "1"},
+        {display.env(), "SDL_AUDIODRIVER=dummy"});
+    const std::string id = WaitForWindow(display, game, "Menu");
+    ASSERT_FALSE(id.empty()) << "no menu window; the game ended with " << game.status();
+    ASSERT_TRUE(WaitForSize(display, id, 794, 575));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto before = Capture(display, id, "menu_1x");
+    ASSERT_TRUE(before);
+    EXPECT_TRUE(IsScaledCopy(*before, *menu, 1));
+
+    RunOnDisplay(display, {"xdotool", "key", "F11"});
+    ASSERT_TRUE(WaitForSize(display, id, 1920, 1080)) << "F11 did not go fullscreen";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    RunOnDisplay(display, {"xdotool", "key", "F11"});
+    ASSERT_TRUE(WaitForSize(display, id, 794, 575)) << "F11 did not come back";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto after = Capture(display, id, "menu_1x_again");
+    ASSERT_TRUE(after);
+    EXPECT_TRUE(IsScaledCopy(*after, *menu, 1));
+    EXPECT_TRUE(game.Running()) << "the game ended";
+}
+
 }  // namespace

@@ -10,6 +10,9 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <vector>
 
 #include "platform/app.hpp"
@@ -18,13 +21,18 @@
 #include "platform/game_settings.hpp"
 #include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
+#include "platform/host/x11_window_system.hpp"
 #include "platform/pause_overlay.hpp"
 #include "platform/user_dirs.hpp"
-#include "platform/host/x11_window_system.hpp"
 
 namespace platform {
 
 std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
+#ifdef __linux__
+    // The kernel may let a sleep run 50 microseconds long by default to save wake-ups; the
+    // wait for the next tick sleeps to within a fraction of a millisecond of it.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
     // Frames go to the window system as plain pixels; an accelerated window surface would load
     // a whole GL stack (a software one under a virtual display) to copy them.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
@@ -340,25 +348,20 @@ void SdlFrontend::Shown(App& app, Form& form) {
     Present(app);
 }
 
-void SdlFrontend::Upload(Form& form, Window& w) {
+const Surface& SdlFrontend::PictureFor(Form& form) {
     // The one place a picture leaves for the screen: an overlay drawn here changes what is
     // shown without touching the form's own picture. The paused game window gets the pause
     // overlay.
     const Surface& client = form.Client();
     const bool paused = App::Get().HasOverlay(form);
-    if (paused || overlay_) {
-        overlaid_ = client;
-        if (paused)
-            DrawPauseOverlay(overlaid_);
-        if (overlay_)
-            overlay_(form, overlaid_);
-        w.presenter->Upload(overlaid_);
-    } else {
-        w.presenter->Upload(client);
-    }
-    w.uploadedVersion = form.version();
-    w.uploadedPauseOverlay = paused;
-    w.showPending = true;
+    if (!paused && !overlay_)
+        return client;
+    overlaid_ = client;
+    if (paused)
+        DrawPauseOverlay(overlaid_);
+    if (overlay_)
+        overlay_(form, overlaid_);
+    return overlaid_;
 }
 
 bool SdlFrontend::AnyShowPending() const {
@@ -382,9 +385,9 @@ void SdlFrontend::Present(App& app) {
         toggleRequested_ = false;
         ToggleFullscreen(app);
     }
-    // A changed picture goes into its texture at once; the screen gets it when the pacer
-    // allows (once per refresh, in a gap between ticks). A new window shows its first picture
-    // without waiting.
+    // A changed picture goes to the screen when the pacer allows (once per refresh, in a gap
+    // between ticks), and is copied only then: pictures of ticks between two refreshes are
+    // never seen. A new window shows its first picture without waiting.
     const int64_t now = app.clock().PaceMicros();
     const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
     bool shownAny = false;
@@ -404,12 +407,16 @@ void SdlFrontend::Present(App& app) {
                 SDL_SetWindowPosition(w.window, origin.x, origin.y);
             }
         }
-        if (w.uploadedVersion != form->version() || w.uploadedPauseOverlay != app.HasOverlay(*form))
-            Upload(*form, w);
+        const bool changed =
+            w.shownVersion != form->version() || w.shownPauseOverlay != app.HasOverlay(*form);
+        if (changed)
+            w.showPending = true;
         if (!w.showPending || (!frameDue && w.everShown))
             continue;
         w.shown = ShownRect(*form, w);
-        w.presenter->Show(w.shown);
+        w.presenter->Show(PictureFor(*form), changed, w.shown);
+        w.shownVersion = form->version();
+        w.shownPauseOverlay = app.HasOverlay(*form);
         w.showPending = false;
         w.everShown = true;
         shownAny = true;
@@ -580,8 +587,11 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
         SDL_WaitEventTimeout(nullptr, 100);  // nothing timed: sleep until input
         return;
     }
-    // Wait for input until about 2 ms before the due time, sleep finely until 0.2 ms before
-    // it, and spin only that last fraction.
+    // Wait for input until about 2 ms before the due time, sleep finely until just before it,
+    // and spin only that last fraction (on the clock alone: input that comes in it is taken
+    // right after the tick). With the timer slack at its least, a sleep mostly ends within
+    // that fraction.
+    constexpr int64_t kSpinMicros = 80;
     for (;;) {
         int64_t remaining = dueMicros - app.clock().PaceMicros();
         if (remaining <= 0)
@@ -591,13 +601,10 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
                 return;
             continue;
         }
-        if (remaining > 300) {
-            std::this_thread::sleep_for(std::chrono::microseconds(remaining - 200));
+        if (remaining > kSpinMicros) {
+            std::this_thread::sleep_for(std::chrono::microseconds(remaining - kSpinMicros));
             continue;
         }
-        SDL_PumpEvents();
-        if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
-            return;
     }
 }
 

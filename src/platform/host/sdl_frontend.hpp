@@ -52,8 +52,8 @@ class SdlFrontend : public Frontend {
     struct Window {
         SDL_Window* window = nullptr;
         std::unique_ptr<WindowPresenter> presenter;
-        uint64_t uploadedVersion = ~0ULL;
-        bool uploadedPauseOverlay = false;
+        uint64_t shownVersion = ~0ULL;
+        bool shownPauseOverlay = false;
         bool showPending = true;  // the picture or the window changed since it was last shown
         bool everShown = false;
         bool fullscreen = false;
@@ -79,7 +79,8 @@ class SdlFrontend : public Frontend {
     display::Size WindowSizeInPoints(const Form& form) const;
     display::Point WindowOriginInPoints(const Form& form) const;
     display::Rect ShownRect(const Form& form, const Window& w) const;
-    void Upload(Form& form, Window& w);
+    // The form's picture as it goes to the screen, with any overlay drawn over a copy.
+    const Surface& PictureFor(Form& form);
     bool AnyShowPending() const;
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;

@@ -26,22 +26,43 @@ SDL_Rect ToSdl(display::Rect r) {
 
 }  // namespace
 
-WindowPresenter::WindowPresenter(SDL_Window* window, const std::string& driver) : window_(window) {
-    // No vsync: showing a frame must never hold up the next tick.
-    renderer_ = SDL_CreateRenderer(window_, RenderDriverIndex(driver), 0);
-    if (renderer_)
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-}
+WindowPresenter::WindowPresenter(SDL_Window* window, const std::string& driver)
+    : window_(window), driver_(driver), surfaceAtOwnSize_(driver == "software") {}
 
 WindowPresenter::~WindowPresenter() {
+    DropRenderer();
+}
+
+bool WindowPresenter::MakeRenderer() {
+    if (renderer_)
+        return true;
+    if (rendererFailed_)
+        return false;
+    // No vsync: showing a frame must never hold up the next tick.
+    renderer_ = SDL_CreateRenderer(window_, RenderDriverIndex(driver_), 0);
+    if (!renderer_) {
+        rendererFailed_ = true;
+        return false;
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    return true;
+}
+
+void WindowPresenter::DropTextures() {
     if (prescaled_)
         SDL_DestroyTexture(prescaled_);
     if (texture_)
         SDL_DestroyTexture(texture_);
+    prescaled_ = texture_ = nullptr;
+    prescale_ = 0;
+    size_ = {};
+}
+
+void WindowPresenter::DropRenderer() {
+    DropTextures();
     if (renderer_)
         SDL_DestroyRenderer(renderer_);
-    if (picture_)
-        SDL_FreeSurface(picture_);
+    renderer_ = nullptr;
 }
 
 std::string WindowPresenter::DriverName() const {
@@ -58,57 +79,47 @@ display::Size WindowPresenter::DrawableSize() const {
     return out;
 }
 
-void WindowPresenter::Upload(const Surface& picture) {
+void WindowPresenter::Show(const Surface& picture, bool changed, display::Rect shown) {
     const display::Size size{picture.width(), picture.height()};
-    if (size != size_) {
-        if (texture_)
-            SDL_DestroyTexture(texture_);
-        if (prescaled_)
-            SDL_DestroyTexture(prescaled_);
-        if (picture_)
-            SDL_FreeSurface(picture_);
-        texture_ = prescaled_ = nullptr;
-        picture_ = nullptr;
-        prescale_ = 0;
-        size_ = size;
+    if (size.width <= 0 || size.height <= 0)
+        return;
+    const display::Rect ownSize{0, 0, size.width, size.height};
+    if (surfaceAtOwnSize_ && shown == ownSize && DrawableSize() == size) {
+        // The software renderer draws into this same surface: leave it and copy straight in.
+        DropRenderer();
+        if (ShowThroughWindowSurface(picture, shown))
+            return;
+        surfaceAtOwnSize_ = false;
     }
-    if (renderer_ && !texture_) {
+    if (MakeRenderer())
+        ShowThroughRenderer(picture, changed, shown);
+    else
+        ShowThroughWindowSurface(picture, shown);
+}
+
+void WindowPresenter::ShowThroughRenderer(const Surface& picture, bool changed,
+                                          display::Rect shown) {
+    const display::Size size{picture.width(), picture.height()};
+    if (size != size_ || !texture_) {
+        DropTextures();
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XRGB8888,
                                      SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
-        if (texture_) {
-            SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-            SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-        } else {
+        if (!texture_) {
             // A renderer that cannot hold the picture: the window surface does it.
-            SDL_DestroyRenderer(renderer_);
-            renderer_ = nullptr;
-        }
-    }
-    if (texture_) {
-        SDL_UpdateTexture(texture_, nullptr, picture.data(), picture.width() * 4);
-    } else {
-        if (!picture_)
-            picture_ = SDL_CreateRGBSurfaceWithFormat(0, size.width, size.height, 32,
-                                                      SDL_PIXELFORMAT_XRGB8888);
-        if (!picture_)
+            DropRenderer();
+            rendererFailed_ = true;
+            ShowThroughWindowSurface(picture, shown);
             return;
-        for (int y = 0; y < size.height; ++y)
-            std::memcpy(static_cast<uint8_t*>(picture_->pixels) + size_t(y) * picture_->pitch,
-                        picture.row(y), size_t(size.width) * 4);
+        }
+        SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+        size_ = size;
+        changed = true;
     }
-    prescaledStale_ = true;
-}
-
-void WindowPresenter::Show(display::Rect shown) {
-    if (size_.width <= 0 || size_.height <= 0)
-        return;
-    if (renderer_)
-        ShowThroughRenderer(shown);
-    else
-        ShowThroughWindowSurface(shown);
-}
-
-void WindowPresenter::ShowThroughRenderer(display::Rect shown) {
+    if (changed) {
+        SDL_UpdateTexture(texture_, nullptr, picture.data(), picture.width() * 4);
+        prescaledStale_ = true;
+    }
     const int prescale = display::SharpPrescale(size_, shown);
     if (prescale > 0 && prescale != prescale_) {
         if (prescaled_)
@@ -140,28 +151,34 @@ void WindowPresenter::ShowThroughRenderer(display::Rect shown) {
     SDL_RenderPresent(renderer_);
 }
 
-void WindowPresenter::ShowThroughWindowSurface(display::Rect shown) {
+bool WindowPresenter::ShowThroughWindowSurface(const Surface& picture, display::Rect shown) {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
-    if (!target || !picture_)
-        return;
-    if (shown == display::Rect{0, 0, size_.width, size_.height} &&
-        target->format->format == SDL_PIXELFORMAT_XRGB8888 && target->w >= size_.width &&
-        target->h >= size_.height) {
+    if (!target)
+        return false;
+    const int width = picture.width(), height = picture.height();
+    if (shown == display::Rect{0, 0, width, height} &&
+        target->format->format == SDL_PIXELFORMAT_XRGB8888 && target->w >= width &&
+        target->h >= height) {
         // At the picture's own size: row by row, nothing converted.
         if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
-            return;
-        for (int y = 0; y < size_.height; ++y)
+            return false;
+        for (int y = 0; y < height; ++y)
             std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * size_t(target->pitch),
-                        static_cast<const uint8_t*>(picture_->pixels) + size_t(y) * picture_->pitch,
-                        size_t(size_.width) * 4);
+                        picture.row(y), size_t(width) * 4);
         if (SDL_MUSTLOCK(target))
             SDL_UnlockSurface(target);
     } else {
+        SDL_Surface* source =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(picture.data()), width, height,
+                                               32, width * 4, SDL_PIXELFORMAT_XRGB8888);
+        if (!source)
+            return false;
         SDL_FillRect(target, nullptr, 0);
         SDL_Rect dst = ToSdl(shown);
-        SDL_BlitScaled(picture_, nullptr, target, &dst);
+        SDL_BlitScaled(source, nullptr, target, &dst);
+        SDL_FreeSurface(source);
     }
-    SDL_UpdateWindowSurface(window_);
+    return SDL_UpdateWindowSurface(window_) == 0;
 }
 
 }  // namespace platform
