@@ -139,6 +139,16 @@ TEST_F(Fixture, TheActiveFormIsTheTopmostShownOne) {
     EXPECT_FALSE(App::Get().AnyFormLoaded());
 }
 
+namespace {
+
+LabelStyle TransparentLabelStyle() {
+    LabelStyle style;
+    style.transparent = true;
+    return style;
+}
+
+}  // namespace
+
 TEST_F(Fixture, AChangedControlIsComposedAsAWholeNewCompositionWouldBe) {
     // A picture box drawn into every tick, a label apart from it, a transparent label laid
     // over a second box, and a box that grows with its picture.
@@ -148,7 +158,7 @@ TEST_F(Fixture, AChangedControlIsComposedAsAWholeNewCompositionWouldBe) {
             *this, "view", 0, 0, 130, 40, {.sunkenBorder = true, .persistentImage = true}};
         Label score{*this, "score", 4, 50, 40, 12, LabelStyle{}};
         PictureBox under{*this, "under", 60, 44, 40, 30, {.persistentImage = true}};
-        Label over{*this, "over", 70, 50, 40, 12, LabelStyle{.transparent = true}};
+        Label over{*this, "over", 70, 50, 40, 12, TransparentLabelStyle()};
         PictureBox grows{*this, "grows", 4, 66, 8, 8, {.autoSize = true}};
 
       protected:
