@@ -12,7 +12,7 @@ using namespace testsupport;
 
 namespace {
 
-std::string ReadText(const std::filesystem::path& file) {
+std::string ReadWholeFile(const std::filesystem::path& file) {
     std::ifstream in(file);
     std::stringstream s;
     s << in.rdbuf();
@@ -30,7 +30,7 @@ std::vector<std::string> Commands(const std::string& recording) {
 }
 
 std::string ReadRun(const std::string& name) {
-    return ReadText(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
+    return ReadWholeFile(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
 }
 
 // Records `script` headless; returns the run and leaves the recording in `recording`.
@@ -39,7 +39,7 @@ RunResult Record(const TempApp& app, const std::string& script, std::string& rec
     const auto file = app.dir() / "recorded.txt";
     args.insert(args.end(), {"--record", file.string()});
     RunResult r = RunHeadless(app, script, args);
-    recording = ReadText(file);
+    recording = ReadWholeFile(file);
     return r;
 }
 

@@ -12,7 +12,7 @@ using namespace screentest;
 
 namespace {
 
-std::string Press(const std::string& key) {
+std::string PressLines(const std::string& key) {
     return "keydown " + key + "\nkeyup " + key + "\n";
 }
 
@@ -46,7 +46,7 @@ TEST(Pause, NoTickRunsWhilePausedAndPlayGoesOnAsIfThePauseHadNotBeen) {
     const std::string start = "keydown Right\nkeydown Ctrl\nwait 500\n";
     RunResult paused =
         RunHeadless(app,
-                    start + Press("P") + "wait 3000\n" + Press("Pause") + "wait 500\n" +
+                    start + PressLines("P") + "wait 3000\n" + PressLines("Pause") + "wait 500\n" +
                         "screenshot " + ShotPath(app, "after") + " FrmMain\n",
                     kWarp1);
     RunResult plain = RunHeadless(
@@ -69,8 +69,8 @@ TEST(Pause, TheOverlayIsOnlyOnTheWayToTheScreenAndTheFrameAfterResumingIsUnchang
         return "screenshot " + ShotPath(app, name) + " FrmMain\n";
     };
     RunResult r = RunHeadless(app,
-                              "keydown Right\nwait 300\n" + shot("before") + Press("P") +
-                                  "wait 200\n" + shot("paused") + Press("P") + shot("resumed"),
+                              "keydown Right\nwait 300\n" + shot("before") + PressLines("P") +
+                                  "wait 200\n" + shot("paused") + PressLines("P") + shot("resumed"),
                               kWarp1);
     ASSERT_EQ(r.status, 0) << r.errors;
     auto before = ReadShot(app, "before"), paused = ReadShot(app, "paused");
@@ -123,9 +123,9 @@ TEST(Pause, AnotherWindowLosingFocusOrAHeldPRepeatingLeavesPlayRunning) {
 
 TEST(Pause, AKeyReleasedWhilePausedClearsItsFlagAndAKeyPressedThenIsNotSeen) {
     RunResult r = RunHeadless(LongFlatApp(),
-                              "keydown Right\nwait 100\n" + Press("P") +
+                              "keydown Right\nwait 100\n" + PressLines("P") +
                                   "keyup Right\nkeydown Left\nkeydown Space\nwait 100\n" +
-                                  Press("P") + "wait 10\n",
+                                  PressLines("P") + "wait 10\n",
                               kWarp1);
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.Ticks().size(), 11u);
@@ -137,8 +137,8 @@ TEST(Pause, AKeyReleasedWhilePausedClearsItsFlagAndAKeyPressedThenIsNotSeen) {
 }
 
 TEST(Pause, OutsidePlayPDoesNothingAndMuteTogglesWithoutTouchingTheMusicOption) {
-    RunResult r = RunHeadless(LongFlatApp(), kUntilMenu + Press("P") + Press("M") +
-                                                 "click izvelne Command1\nwait 100\n" + Press("M") +
+    RunResult r = RunHeadless(LongFlatApp(), kUntilMenu + PressLines("P") + PressLines("M") +
+                                                 "click izvelne Command1\nwait 100\n" + PressLines("M") +
                                                  "wait 100\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_FALSE(r.HasEvent("pause"));

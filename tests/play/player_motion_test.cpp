@@ -14,13 +14,13 @@ using namespace game::GameData;
 
 namespace {
 
-constexpr int kFloorRow = 400;
+constexpr int kMotionFloorRow = 400;
 
 class PlayerMotion : public combattest::PlayWorld {
   protected:
     void SetUp() override {
         PlayWorld::SetUp();
-        SetSolid(0, kFloorRow, 12000, 600 - kFloorRow);
+        SetSolid(0, kMotionFloorRow, 12000, 600 - kMotionFloorRow);
         // Standing with the foot point on the last free row, no direction key held.
         Player().Y = 334;
         WalkFrame = 0;
