@@ -21,8 +21,10 @@ run: configure
 	@cmake --build $(BUILD) --target $(GAME_TARGETS)
 	$(BUILD)/app/dunspelt
 
+# Four at once on two cores: the tests that play in real windows mostly wait (the intro alone
+# takes ten seconds), so two more of them fit beside the ones that compute.
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j2
+	ctest --test-dir $(BUILD) --output-on-failure -j4
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build
