@@ -108,6 +108,19 @@ void Click(const XvfbDisplay& display, const std::string& window, int x, int y) 
             {"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
 }
 
+// Clicks at a point of `window` until a window titled `title` opens (a window found by its
+// title may not take clicks yet: it can still be on its way to the screen), and returns it.
+std::string ClickForWindow(const XvfbDisplay& display, WindowedGame& game,
+                           const std::string& window, int x, int y, const std::string& title) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        Click(display, window, x, y);
+        const std::string opened = FindWindow(display, game, title, 2500);
+        if (!opened.empty())
+            return opened;
+    }
+    return "";
+}
+
 // The top-level windows' ids, topmost first.
 std::vector<std::string> StackTopFirst(const XvfbDisplay& display) {
     std::vector<std::string> ids;
@@ -165,18 +178,16 @@ TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromO
 
     // Options and about open, each moved aside so that the menu's start button stays free
     // (there is no window manager to move them).
-    Click(display, menu, 396, 280);
-    const std::string options = FindWindow(display, game, "OPTIONS", 15000);
+    const std::string options = ClickForWindow(display, game, menu, 396, 280, "OPTIONS");
     ASSERT_FALSE(options.empty());
     Xdotool(display, {"windowmove", options, "0", "440"});
     Sleep(500);
-    Click(display, menu, 396, 392);
-    const std::string about = FindWindow(display, game, "About", 15000);
+    const std::string about = ClickForWindow(display, game, menu, 396, 392, "About");
     ASSERT_FALSE(about.empty());
     Xdotool(display, {"windowmove", about, "470", "0"});
     Sleep(500);
-    Click(display, menu, 330, 168);
-    const std::string play = FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 10000);
+    const std::string play =
+        ClickForWindow(display, game, menu, 330, 168, "DUNSPELT LEVEL 1 - SWAMP");
     ASSERT_FALSE(play.empty()) << "no game window\n" << game.Errors();
 
     // Both screens are still above the game window.
