@@ -165,6 +165,20 @@ void WriteOpenFlatLevels(TempApp& app) {
     app.WriteLevel("level2", level2.map, level2.mask);
 }
 
+// The game started at level 1 of the open flat levels on a display of its own, with a trace.
+struct FlatLevelsGame {
+    XvfbDisplay display{1024, 768};
+    TempApp app;
+    bool levelsWritten = (WriteOpenFlatLevels(app), true);  // before the game starts
+    fs::path trace = app.dir() / "trace.jsonl";
+    WindowedGame game{display, app, {"--warp", "1", "--trace", trace.string()}};
+
+    // The game window's id, once it is there ("" after 20 s without it).
+    std::string PlayWindow() {
+        return FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000);
+    }
+};
+
 }  // namespace
 
 TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromOutsideClose) {
@@ -220,12 +234,11 @@ TEST(WindowFaults, AMenuDestroyedFromOutsideEndsTheGameNormally) {
 }
 
 TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
-    XvfbDisplay display(1024, 768);
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    TempApp app;
-    WriteOpenFlatLevels(app);
-    WindowedGame game(display, app, {"--warp", "1"});
-    const std::string play = FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000);
+    FlatLevelsGame run;
+    ASSERT_TRUE(run.display.ok()) << "Xvfb did not start";
+    XvfbDisplay& display = run.display;
+    WindowedGame& game = run.game;
+    const std::string play = run.PlayWindow();
     ASSERT_FALSE(play.empty()) << "no game window\n" << game.Errors();
     // A running jump the whole way: the level end in some 700 ticks.
     Xdotool(display, {"keydown", "Right", "space"});
@@ -238,14 +251,12 @@ TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
 }
 
 TEST(WindowFaults, ALostDisplayEndsTheGameAtOnceWithStatusOneAndTheTraceFlushed) {
-    XvfbDisplay display(1024, 768);
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    TempApp app;
-    WriteOpenFlatLevels(app);
-    const fs::path trace = app.dir() / "trace.jsonl";
-    WindowedGame game(display, app, {"--warp", "1", "--trace", trace.string()});
-    ASSERT_FALSE(FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000).empty())
-        << game.Errors();
+    FlatLevelsGame run;
+    ASSERT_TRUE(run.display.ok()) << "Xvfb did not start";
+    XvfbDisplay& display = run.display;
+    WindowedGame& game = run.game;
+    const fs::path& trace = run.trace;
+    ASSERT_FALSE(run.PlayWindow().empty()) << game.Errors();
     Sleep(1000);
     display.Stop();
     const auto stopped = std::chrono::steady_clock::now();
@@ -274,22 +285,18 @@ TEST(WindowFaults, ADisplayLostWhileTheGameClosesOnASignalEndsItWithoutACrash) {
     // Either the game saw the loss first (status 1) or had already ended (status 0); never a
     // crash, and the trace ends on one whole end line.
     for (int round = 0; round < 3; ++round) {
-        XvfbDisplay display(1024, 768);
-        ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-        TempApp app;
-        WriteOpenFlatLevels(app);
-        const fs::path trace = app.dir() / "trace.jsonl";
-        WindowedGame game(display, app, {"--warp", "1", "--trace", trace.string()});
-        ASSERT_FALSE(FindWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000).empty())
-            << game.Errors();
+        FlatLevelsGame run;
+        ASSERT_TRUE(run.display.ok()) << "Xvfb did not start";
+        WindowedGame& game = run.game;
+        ASSERT_FALSE(run.PlayWindow().empty()) << game.Errors();
         Sleep(300);
         game.process.Signal(SIGTERM);
-        display.Stop();
+        run.display.Stop();
         ASSERT_TRUE(game.process.WaitFor(5000)) << "the game outlived its display";
         EXPECT_EQ(game.process.signal(), 0) << "round " << round;
         EXPECT_TRUE(game.process.status() == 0 || game.process.status() == 1)
             << game.process.status();
-        const std::string text = ReadText(trace);
+        const std::string text = ReadText(run.trace);
         EXPECT_EQ(text.back(), '\n');
         const size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
         EXPECT_EQ(text.find("\"event\":\"end\""), text.find("\"event\":\"end\"", lastLine))
