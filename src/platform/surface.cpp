@@ -3,28 +3,119 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 namespace platform {
+
+namespace {
+
+// Blocks the size of a screen picture, given up when a picture takes another's pixels and
+// wanted again by the next picture drawn afresh a tick later. They are kept for that: freed,
+// a block this size goes back to the system and comes back as fresh pages to be faulted in.
+// Blocks of the large-block size and up have a pool of their own.
+class SpareBlocks {
+  public:
+    std::shared_ptr<PixelBlock> Take(size_t count) {
+        std::lock_guard lock(mutex_);
+        for (auto it = blocks_.begin(); it != blocks_.end(); ++it)
+            if ((*it)->size() == count) {
+                auto block = std::move(*it);
+                blocks_.erase(it);
+                return block;
+            }
+        return nullptr;
+    }
+
+    void Give(std::shared_ptr<PixelBlock> block) {
+        if (!block || block.use_count() != 1)
+            return;
+        const size_t bytes = block->size() * sizeof(uint32_t);
+        if (bytes < kSmallestKept || bytes >= kLargeAllocation)
+            return;
+        std::lock_guard lock(mutex_);
+        blocks_.push_back(std::move(block));
+        if (blocks_.size() > kMostKept)
+            blocks_.erase(blocks_.begin());
+    }
+
+  private:
+    static constexpr size_t kSmallestKept = size_t(64) << 10;
+    static constexpr size_t kMostKept = 2;
+    std::mutex mutex_;
+    std::vector<std::shared_ptr<PixelBlock>> blocks_;
+};
+
+// Never destroyed: static pictures give their blocks back during the process's exit.
+SpareBlocks& Spares() {
+    static auto* spares = new SpareBlocks;
+    return *spares;
+}
+
+std::shared_ptr<PixelBlock> NewBlock(size_t count) {
+    if (auto block = Spares().Take(count))
+        return block;
+    return std::make_shared<PixelBlock>(count);
+}
+
+}  // namespace
 
 Surface::Surface(int width, int height, uint32_t fill) {
     Reset(width, height, fill);
 }
 
 void Surface::Reset(int width, int height, uint32_t fill) {
-    width_ = std::max(0, width);
-    height_ = std::max(0, height);
-    pixels_.assign(size_t(width_) * size_t(height_), fill);
+    ResetForWriting(width, height);
+    Fill(fill);
 }
 
 void Surface::ResetForWriting(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
-    pixels_.resize(size_t(width_) * size_t(height_));
+    OwnPixelsForWriting();
+}
+
+void Surface::OwnPixelsForWriting() {
+    const size_t count = size_t(width_) * size_t(height_);
+    if (pixels_ && pixels_.use_count() == 1 && pixels_->size() == count)
+        return;
+    auto old = std::move(pixels_);
+    pixels_ = count ? NewBlock(count) : nullptr;
+    Spares().Give(std::move(old));
+}
+
+void Surface::DiscardPixels() {
+    if (pixels_.use_count() > 1)
+        OwnPixelsForWriting();
+}
+
+void Surface::ShareFrom(const Surface& other) {
+    if (&other == this)
+        return;
+    auto old = std::move(pixels_);
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = other.pixels_;
+    Spares().Give(std::move(old));
+}
+
+void Surface::Unshare() {
+    auto own = NewBlock(pixels_->size());
+    std::memcpy(own->data(), pixels_->data(), pixels_->size() * sizeof(uint32_t));
+    pixels_ = std::move(own);
+}
+
+bool Surface::operator==(const Surface& other) const {
+    if (width_ != other.width_ || height_ != other.height_)
+        return false;
+    return pixels_ == other.pixels_ ||
+           std::memcmp(data(), other.data(), size_t(width_) * size_t(height_) * 4) == 0;
 }
 
 void Surface::Fill(uint32_t colour) {
-    std::fill(pixels_.begin(), pixels_.end(), colour);
+    DiscardPixels();
+    if (pixels_)
+        std::fill(pixels_->begin(), pixels_->end(), colour);
 }
 
 void Surface::FillRect(int x, int y, int w, int h, uint32_t colour) {
@@ -63,9 +154,22 @@ void BitBlt(Surface& dest, int x, int y, int w, int h, const Surface& src, int s
     if (dx0 >= dx1 || dy0 >= dy1)
         return;
     const int count = int(dx1 - dx0);
+    if (rop == Rop::kSrcCopy && &dest != &src && dx0 == 0 && dy0 == 0 && dx1 == dest.width() &&
+        dy1 == dest.height()) {
+        // The whole destination is replaced: a picture of the same size at the same place is
+        // shared, not copied, and pixels shared with another picture need no copy of their own.
+        if (offX == 0 && offY == 0 && src.width() == dest.width() &&
+            src.height() == dest.height()) {
+            dest.ShareFrom(src);
+            return;
+        }
+        dest.DiscardPixels();
+    }
+    // Writable first: pixels shared with the source are copied before the source is read.
+    uint32_t* const destPixels = dest.data();
     const bool same = &dest == &src;
     for (int64_t yy = dy0; yy < dy1; ++yy) {
-        uint32_t* d = dest.row(int(yy)) + dx0;
+        uint32_t* d = destPixels + size_t(yy) * size_t(dest.width()) + dx0;
         const uint32_t* s = src.row(int(yy - offY)) + (dx0 - offX);
         switch (rop) {
             case Rop::kSrcCopy:

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <set>
+
 #include "platform/surface.hpp"
 
 using platform::BitBlt;
@@ -81,6 +84,62 @@ TEST(BitBlt, FarOffScreenAndEmptyRectanglesTouchNothing) {
     BitBlt(dest, 0, 0, 0, 4, src, 0, 0, Rop::kSrcCopy);
     BitBlt(dest, 0, 0, -4, 4, src, 0, 0, Rop::kSrcCopy);
     EXPECT_EQ(dest, Surface(4, 4, 7));
+}
+
+TEST(SharedPixels, AWholePictureCopyIsSharedUntilEitherSideIsWrittenInAnyWay) {
+    const Surface original = Numbered(4, 3);
+    using Write = void (*)(Surface&);
+    const Write writes[] = {
+        [](Surface& s) { s.Set(1, 1, 0xABCDEF); },
+        [](Surface& s) { s.row(2)[3] = 0xABCDEF; },
+        [](Surface& s) { s.FillRect(0, 0, 1, 1, 0xABCDEF); },
+        [](Surface& s) { s.Fill(0xABCDEF); },
+        [](Surface& s) { s.Reset(4, 3, 0xABCDEF); },
+        [](Surface& s) { BitBlt(s, 1, 0, 2, 2, Surface(2, 2, 0xABCDEF), 0, 0, Rop::kSrcCopy); },
+        [](Surface& s) { BitBlt(s, 0, 0, 4, 3, Surface(4, 3, 0xF0F0F0), 0, 0, Rop::kSrcAnd); },
+        [](Surface& s) { BitBlt(s, 0, 0, 4, 3, Numbered(6, 5), 1, 2, Rop::kSrcCopy); },
+    };
+    for (size_t i = 0; i < std::size(writes); ++i)
+        for (bool writeTheCopy : {true, false}) {
+            Surface source = original;
+            Surface copy(4, 3);
+            BitBlt(copy, 0, 0, 4, 3, source, 0, 0, Rop::kSrcCopy);
+            ASSERT_TRUE(copy.SharesPixelsWith(source));
+            Surface& written = writeTheCopy ? copy : source;
+            Surface& kept = writeTheCopy ? source : copy;
+            writes[i](written);
+            EXPECT_EQ(kept, original) << "write " << i << (writeTheCopy ? " to the copy" : "");
+            EXPECT_NE(written, original) << "write " << i;
+            EXPECT_FALSE(copy.SharesPixelsWith(source));
+        }
+}
+
+TEST(SharedPixels, CombiningTwoPicturesThatShareReadsTheSourceAsItWas) {
+    Surface a = Numbered(3, 2);
+    Surface b(3, 2);
+    BitBlt(b, 0, 0, 3, 2, a, 0, 0, Rop::kSrcCopy);
+    BitBlt(b, 0, 0, 3, 2, a, 0, 0, Rop::kSrcPaint);  // x | x == x
+    EXPECT_EQ(b, a);
+    BitBlt(b, 1, 0, 2, 2, a, 0, 0, Rop::kSrcCopy);  // a shifted copy, not a share
+    EXPECT_EQ(b.At(1, 0), a.At(0, 0));
+    EXPECT_EQ(b.At(2, 1), a.At(1, 1));
+    EXPECT_EQ(a, Numbered(3, 2));
+}
+
+TEST(SharedPixels, TheDrawShowDrawCycleReusesTwoBlocksOfPixels) {
+    // A back buffer drawn afresh from a larger map, then shown by a whole copy, every tick.
+    const Surface map = Numbered(400, 120);
+    Surface back(320, 100), shown(320, 100);
+    std::set<const uint32_t*> blocks;
+    for (int tick = 0; tick < 20; ++tick) {
+        BitBlt(back, 0, 0, 320, 100, map, tick, 10, Rop::kSrcCopy);
+        back.Set(5, 5, 0xFFFFFF);  // a sprite
+        BitBlt(shown, 0, 0, 320, 100, back, 0, 0, Rop::kSrcCopy);
+        blocks.insert(shown.data());
+        EXPECT_EQ(shown.At(0, 0), map.At(tick, 10));
+        EXPECT_EQ(shown.At(5, 5), 0xFFFFFFu);
+    }
+    EXPECT_LE(blocks.size(), 3u);
 }
 
 TEST(GetPixel, ReturnsColourRefInsideAndInvalidOutside) {
