@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "platform/app.hpp"
 #include "platform/headless_frontend.hpp"
@@ -83,7 +84,7 @@ void BM_GameTickLevel2(benchmark::State& state) {
     for (auto _ : state) {
         scene.Restore();
         game::GameTick();
-        benchmark::DoNotOptimize(game::FrmMain().PlayArea.Hdc().data());
+        benchmark::DoNotOptimize(std::as_const(game::FrmMain().PlayArea.Hdc()).data());
     }
 }
 BENCHMARK(BM_GameTickLevel2)->Unit(benchmark::kMicrosecond);
