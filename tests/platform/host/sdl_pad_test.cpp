@@ -5,9 +5,14 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "assets/frm_pics.hpp"
 #include "platform/app.hpp"
@@ -77,11 +82,11 @@ class VirtualPad {
 class SdlPads : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        SetEnv("SDL_VIDEODRIVER", "dummy");
+        SetEnv("SDL_AUDIODRIVER", "dummy");
         // The dummy driver's windows never have the focus, and SDL drops pad input while no
         // window of the process has it.
-        setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+        SetEnv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1");
         testsupport::TestLevel level = testsupport::FlatLevel(2000, 600, 454);
         app_.WriteLevel("level1", level.map, level.mask);
         App& app = App::Get();
@@ -107,6 +112,18 @@ class SdlPads : public ::testing::Test {
         game::FrmPics().Unload();
         App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
         GD::ResetAll();
+        // Games started later by other tests of this process inherit the environment.
+        for (const auto& [name, value] : savedEnv_)
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        savedEnv_.clear();
+    }
+    void SetEnv(const std::string& name, const char* value) {
+        const char* before = std::getenv(name.c_str());
+        savedEnv_.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
+        setenv(name.c_str(), value, 1);
     }
     // Lets SDL update the joysticks and the game take the events.
     static void Pump() {
@@ -124,6 +141,7 @@ class SdlPads : public ::testing::Test {
     }
 
     testsupport::TempApp app_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnv_;
 };
 
 }  // namespace
