@@ -2,7 +2,8 @@
 # Usage: bench/window_pacing.sh [GAME] [ROUNDS] — windowed pacing and CPU at scales 1, 2 and 3
 # on a private 3840 x 2160 Xvfb: each round plays level 1 for 11 s per scale (`--stats`), the
 # scales taking turns so that they share the machine's state; then the medians, and the peak
-# memory of level 2 at scale 3. Run it on an otherwise idle machine.
+# memory of level 2 at scale 3. Run it on an otherwise idle machine. With BASELINE set to another
+# build's game, that game plays a turn at scale 1 in every round too, and the CPU ratio is printed.
 set -u
 game=${1:-build/app/dunspelt}
 rounds=${2:-5}
@@ -17,6 +18,10 @@ for round in $(seq "$rounds"); do
         timeout -s TERM 11 "$game" --warp 1 --stats --settings "$work/settings.ini" \
             --scale $scale 2>&1 | grep 'ticks/s' >>"$work/scale$scale"
     done
+    if [ -n "${BASELINE:-}" ]; then
+        timeout -s TERM 11 "$BASELINE" --warp 1 --stats --settings "$work/settings.ini" \
+            --scale 1 2>&1 | grep 'ticks/s' >>"$work/baseline"
+    fi
 done
 "$game" --warp 2 --settings "$work/settings.ini" --scale 3 &
 gpid=$!
@@ -35,5 +40,11 @@ for scale in 1 2 3; do
         "frames $(sed -E 's/.*frames ([0-9.]+) per s.*/\1/' "$f" | median) per s" \
         "(medians of $(wc -l <"$f"); cpu by round: $(sed -E 's/.*cpu ([0-9.]+) s per s.*/\1/' "$f" | tr '\n' ' '))"
 done
+if [ -n "${BASELINE:-}" ]; then
+    base=$(sed -E 's/.*cpu ([0-9.]+) s per s.*/\1/' "$work/baseline" | median)
+    now=$(sed -E 's/.*cpu ([0-9.]+) s per s.*/\1/' "$work/scale1" | median)
+    echo "baseline at scale 1: cpu $base s per s (by round: $(sed -E 's/.*cpu ([0-9.]+) s per s.*/\1/' \
+        "$work/baseline" | tr '\n' ' ')); ratio $(awk -v a="$now" -v b="$base" 'BEGIN { printf "%.2f", a / b }')"
+fi
 echo "peak memory, level 2 at scale 3: $((peak / 1024)) MB"
 rm -rf "$work"
