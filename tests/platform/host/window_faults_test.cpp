@@ -179,15 +179,25 @@ struct FlatLevelsGame {
     }
 };
 
+// The game started at its menu on the baked levels, on a display of its own.
+struct MenuGame {
+    XvfbDisplay display{1024, 768};
+    TempApp app;
+    bool levelsBaked = (app.UseBakedLevels(), true);  // before the game starts
+    WindowedGame game{display, app};
+
+    // The menu window's id, once it is there ("" after 30 s without it).
+    std::string MenuWindow() { return FindWindow(display, game, "Menu", 30000); }
+};
+
 }  // namespace
 
 TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromOutsideClose) {
-    XvfbDisplay display(1024, 768);
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    TempApp app;
-    app.UseBakedLevels();
-    WindowedGame game(display, app);
-    const std::string menu = FindWindow(display, game, "Menu", 30000);
+    MenuGame run;
+    ASSERT_TRUE(run.display.ok()) << "Xvfb did not start";
+    XvfbDisplay& display = run.display;
+    WindowedGame& game = run.game;
+    const std::string menu = run.MenuWindow();
     ASSERT_FALSE(menu.empty()) << "no menu window\n" << game.Errors();
 
     // Options and about open, each moved aside so that the menu's start button stays free
@@ -223,14 +233,11 @@ TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromO
 }
 
 TEST(WindowFaults, AMenuDestroyedFromOutsideEndsTheGameNormally) {
-    XvfbDisplay display(1024, 768);
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    TempApp app;
-    app.UseBakedLevels();
-    WindowedGame game(display, app);
-    const std::string menu = FindWindow(display, game, "Menu", 30000);
-    ASSERT_FALSE(menu.empty()) << "no menu window\n" << game.Errors();
-    CloseTheLastFromOutsideAndExpectANormalEnd(display, game, menu);
+    MenuGame run;
+    ASSERT_TRUE(run.display.ok()) << "Xvfb did not start";
+    const std::string menu = run.MenuWindow();
+    ASSERT_FALSE(menu.empty()) << "no menu window\n" << run.game.Errors();
+    CloseTheLastFromOutsideAndExpectANormalEnd(run.display, run.game, menu);
 }
 
 TEST(WindowFaults, BetweenLevelsAndGameWindowsDestroyedFromOutsideCloseInTurn) {
