@@ -20,6 +20,14 @@ class Surface {
   public:
     Surface() = default;
     Surface(int width, int height, uint32_t fill = 0);
+    Surface(const Surface&) = default;
+    Surface(Surface&&) = default;
+    Surface& operator=(Surface&&) = default;
+    // Shares `other`'s pixels; the block given up is kept for the next picture of its size.
+    Surface& operator=(const Surface& other) {
+        ShareFrom(other);
+        return *this;
+    }
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -356,8 +356,7 @@ const Surface& SdlFrontend::PictureFor(Form& form) {
     const bool paused = App::Get().HasOverlay(form);
     if (!paused && !overlay_)
         return client;
-    // Drawing over the shared pixels copies them into the block given up here.
-    overlaid_.ShareFrom(client);
+    overlaid_ = client;
     if (paused)
         DrawPauseOverlay(overlaid_);
     if (overlay_)
