@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <thread>
 
@@ -15,6 +17,7 @@
 #include "reliability/process_run.hpp"
 #include "screens/screen_flows.hpp"
 #include "support/headless_run.hpp"
+#include "support/polling.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;
@@ -44,18 +47,18 @@ class WindowDisplayTest : public ::testing::Test {
         return std::string((std::istreambuf_iterator<char>(in)), {});
     }
 
-    // The id of the visible window with this caption, waiting up to 20 s for it.
+    // The id of the visible window with this caption, waiting up to 40 s for it.
     static std::string WaitForWindow(const XvfbDisplay& display, ChildProcess& game,
                                      const std::string& caption) {
-        for (int i = 0; i < 400; ++i) {
-            std::string found = RunOnDisplay(
-                display, {"xdotool", "search", "--onlyvisible", "--name", "^" + caption + "$"});
-            if (!found.empty())
-                return found.substr(0, found.find('\n'));
-            if (game.WaitFor(50))
-                return "";
-        }
-        return "";
+        std::string found;
+        testsupport::WaitUntil(
+            [&] {
+                found = RunOnDisplay(
+                    display, {"xdotool", "search", "--onlyvisible", "--name", "^" + caption + "$"});
+                return !found.empty() || !game.Running();
+            },
+            40000);
+        return found.substr(0, found.find('\n'));
     }
 
     // The window's size as the window system has it.
@@ -70,12 +73,8 @@ class WindowDisplayTest : public ::testing::Test {
 
     // Waits until the window has the size (a window system resizes asynchronously).
     static bool WaitForSize(const XvfbDisplay& display, const std::string& id, int w, int h) {
-        for (int i = 0; i < 100; ++i) {
-            if (WindowSize(display, id) == std::make_pair(w, h))
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
+        return testsupport::WaitUntil(
+            [&] { return WindowSize(display, id) == std::make_pair(w, h); }, 15000);
     }
 
     // A picture of a window (or "root") as the window system shows it.
@@ -89,6 +88,12 @@ class WindowDisplayTest : public ::testing::Test {
             return nullptr;
         }
     }
+
+    // Captures the window until it shows `expected` with every pixel a k x k block (a window
+    // system draws when it gets to it), for up to 15 s; the last capture's verdict.
+    ::testing::AssertionResult ShowsScaled(const XvfbDisplay& display, const std::string& id,
+                                           const std::string& name,
+                                           const platform::Surface& expected, int k);
 
     fs::path dir_;
 };
@@ -113,6 +118,23 @@ class WindowDisplayTest : public ::testing::Test {
            << wrong << " pixels differ, the first at " << firstX << ", " << firstY;
 }
 
+::testing::AssertionResult WindowDisplayTest::ShowsScaled(const XvfbDisplay& display,
+                                                          const std::string& id,
+                                                          const std::string& name,
+                                                          const platform::Surface& expected,
+                                                          int k) {
+    ::testing::AssertionResult last = ::testing::AssertionFailure() << "no capture of " << id;
+    testsupport::WaitUntil(
+        [&] {
+            auto shown = Capture(display, id, name);
+            if (shown)
+                last = IsScaledCopy(*shown, expected, k);
+            return bool(last);
+        },
+        15000, 100);
+    return last;
+}
+
 TEST_F(WindowDisplayTest, AtScaleTwoTheMenuIsTheHeadlessMenuDoubledAndTheMouseHitsItsButtons) {
     // The headless menu, as it is and with the mouse over the start button.
     testsupport::TempApp& app = LongFlatApp();
@@ -135,17 +157,11 @@ TEST_F(WindowDisplayTest, AtScaleTwoTheMenuIsTheHeadlessMenuDoubledAndTheMouseHi
     const std::string id = WaitForWindow(display, game, "Menu");
     ASSERT_FALSE(id.empty()) << "no menu window; the game ended with " << game.status();
     EXPECT_TRUE(WaitForSize(display, id, 794 * 2, 575 * 2)) << "the window is not 2x";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto shown = Capture(display, id, "menu");
-    ASSERT_TRUE(shown);
-    EXPECT_TRUE(IsScaledCopy(*shown, *menu, 2));
+    EXPECT_TRUE(ShowsScaled(display, id, "menu", *menu, 2));
 
     // The mouse over the start button (312, 120, 169 x 97) at twice its place lights it up.
     RunOnDisplay(display, {"xdotool", "mousemove", "--window", id, "800", "330"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto lit = Capture(display, id, "hover");
-    ASSERT_TRUE(lit);
-    EXPECT_TRUE(IsScaledCopy(*lit, *hover, 2));
+    EXPECT_TRUE(ShowsScaled(display, id, "hover", *hover, 2));
     // A click on the exit button (312, 456, 169 x 97) ends the game.
     RunOnDisplay(display, {"xdotool", "mousemove", "--window", id, "792", "1008", "click", "1"});
     ASSERT_TRUE(game.WaitFor(10000)) << "the exit button did not end the game";
@@ -169,18 +185,26 @@ TEST_F(WindowDisplayTest, F11AndAltEnterToggleBorderlessFullscreenAndTheSettingI
 
     RunOnDisplay(display, {"xdotool", "key", "F11"});
     EXPECT_TRUE(WaitForSize(display, id, 1920, 1080)) << "F11 did not go fullscreen";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto screen = Capture(display, "root", "fullscreen");
-    ASSERT_TRUE(screen);
-    // The picture is 1491 x 1080 at x 214, with black bars beside it and none inside.
+    // The picture is 1491 x 1080 at x 214, with black bars beside it and none inside, once the
+    // window system has drawn it.
+    std::shared_ptr<platform::Surface> screen;
     auto columnBlack = [&](int x) {
         for (int y = 0; y < screen->height(); ++y)
             if (screen->At(x, y) != 0)
                 return false;
         return true;
     };
-    for (int x : {0, 100, 213, 1705, 1800, 1919}) EXPECT_TRUE(columnBlack(x)) << "column " << x;
-    for (int x : {214, 960, 1704}) EXPECT_FALSE(columnBlack(x)) << "column " << x;
+    const std::vector<int> bars = {0, 100, 213, 1705, 1800, 1919}, picture = {214, 960, 1704};
+    testsupport::WaitUntil(
+        [&] {
+            screen = Capture(display, "root", "fullscreen");
+            return screen && std::all_of(bars.begin(), bars.end(), columnBlack) &&
+                   std::none_of(picture.begin(), picture.end(), columnBlack);
+        },
+        15000, 100);
+    ASSERT_TRUE(screen);
+    for (int x : bars) EXPECT_TRUE(columnBlack(x)) << "column " << x;
+    for (int x : picture) EXPECT_FALSE(columnBlack(x)) << "column " << x;
     EXPECT_NE(Read(settings()).find("fullscreen = true\n"), std::string::npos);
 
     RunOnDisplay(display, {"xdotool", "key", "alt+Return"});
@@ -207,20 +231,14 @@ TEST_F(WindowDisplayTest, AtScaleOneTheMenuIsTheHeadlessMenuBeforeAndAfterAFulls
     const std::string id = WaitForWindow(display, game, "Menu");
     ASSERT_FALSE(id.empty()) << "no menu window; the game ended with " << game.status();
     ASSERT_TRUE(WaitForSize(display, id, 794, 575));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto before = Capture(display, id, "menu_1x");
-    ASSERT_TRUE(before);
-    EXPECT_TRUE(IsScaledCopy(*before, *menu, 1));
+    EXPECT_TRUE(ShowsScaled(display, id, "menu_1x", *menu, 1));
 
     RunOnDisplay(display, {"xdotool", "key", "F11"});
     ASSERT_TRUE(WaitForSize(display, id, 1920, 1080)) << "F11 did not go fullscreen";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     RunOnDisplay(display, {"xdotool", "key", "F11"});
     ASSERT_TRUE(WaitForSize(display, id, 794, 575)) << "F11 did not come back";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    auto after = Capture(display, id, "menu_1x_again");
-    ASSERT_TRUE(after);
-    EXPECT_TRUE(IsScaledCopy(*after, *menu, 1));
+    EXPECT_TRUE(ShowsScaled(display, id, "menu_1x_again", *menu, 1));
     EXPECT_TRUE(game.Running()) << "the game ended";
 }
 

@@ -23,13 +23,6 @@ fs::path BuiltApp() {
     return fs::path(DUNSPELT_APP_DIR);
 }
 
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string ShellQuote(const std::string& s) {
     std::string out = "'";
     for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -44,6 +37,13 @@ size_t ValueAt(const std::string& raw, const std::string& key, size_t from = 0) 
 }
 
 }  // namespace
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 TempApp::TempApp() {
     static std::atomic<int> counter{0};
@@ -185,8 +185,8 @@ RunResult RunHeadlessProgram(const fs::path& program, const TempApp& app, const 
     int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    r.errors = ReadFile(errFile);
-    std::istringstream lines(ReadFile(traceFile));
+    r.errors = ReadText(errFile);
+    std::istringstream lines(ReadText(traceFile));
     for (std::string line; std::getline(lines, line);) r.trace.push_back({line});
     return r;
 }

@@ -9,6 +9,9 @@
 
 namespace testsupport {
 
+// The whole of a file as text ("" when it cannot be read).
+std::string ReadText(const std::filesystem::path& file);
+
 // A temporary application folder: pics/ and muz/ link to the built game's, maps/ is empty
 // (or holds links to the baked levels after UseBakedLevels).
 class TempApp {

@@ -8,6 +8,7 @@
 
 #include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/polling.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;
@@ -58,10 +59,10 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
                        "XDG_CONFIG_HOME=" + (dirs.dir() / "config").string(),
                        "XDG_PICTURES_DIR=" + pictures.string()},
                       out);
-    ASSERT_TRUE(WindowAppears(display, game, "Menu", 20000)) << "no menu";
+    ASSERT_TRUE(WindowAppears(display, game, "Menu", 40000)) << "no menu";
     // Down reaches the start button, Enter presses it.
     RunOnDisplay(display, {"xdotool", "key", "--delay", "50", "Down", "Return"});
-    ASSERT_TRUE(WindowAppears(display, game, "DUNSPELT LEVEL 1 - SWAMP", 10000)) << "no level";
+    ASSERT_TRUE(WindowAppears(display, game, "DUNSPELT LEVEL 1 - SWAMP", 20000)) << "no level";
     // Whether the middle of the screen (where "PAUSED" goes) has white in it.
     const std::string shot = (dirs.dir() / "screen.txt").string();
     auto whiteInTheMiddle = [&] {
@@ -74,19 +75,14 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
     EXPECT_FALSE(whiteInTheMiddle());
     RunOnDisplay(display, {"xdotool", "key", "F12"});
     RunOnDisplay(display, {"xdotool", "key", "p"});
-    bool white = false;
-    for (int i = 0; i < 20 && !white; ++i) {
-        game.WaitFor(100);
-        white = whiteInTheMiddle();
-    }
-    EXPECT_TRUE(white) << "no PAUSED on screen";
+    EXPECT_TRUE(testsupport::WaitUntil(whiteInTheMiddle, 15000, 100)) << "no PAUSED on screen";
     RunOnDisplay(display, {"xdotool", "key", "--delay", "50", "m", "p"});
-    // Held across ticks: the game reads Escape on a tick, and a quick tap on a loaded machine
-    // can fall between two.
+    // Held until the game ends: the game reads Escape on a tick, and a loaded machine can hold
+    // it back longer than any tap.
     RunOnDisplay(display, {"xdotool", "keydown", "Escape"});
-    game.WaitFor(150);
+    const bool ended = game.WaitFor(15000);
     RunOnDisplay(display, {"xdotool", "keyup", "Escape"});
-    ASSERT_TRUE(game.WaitFor(10000)) << "Escape did not end the game";
+    ASSERT_TRUE(ended) << "Escape did not end the game";
     EXPECT_EQ(game.status(), 0);
     std::vector<std::string> events = TraceEvents(trace);
     std::vector<std::string> ours;

@@ -12,38 +12,19 @@
 
 #include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/polling.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;
 using testsupport::ChildProcess;
+using testsupport::ReadText;
 using testsupport::RunOnDisplay;
+using testsupport::Sleep;
 using testsupport::TempApp;
+using testsupport::WaitUntil;
 using testsupport::XvfbDisplay;
 
 namespace {
-
-void Sleep(int millis) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(millis));
-}
-
-// Polls `done` every 50 ms for up to `millis`; whether it came true.
-template <typename Predicate>
-bool WaitUntil(Predicate done, int millis) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The game started windowed on `display`, its stderr kept in the app folder.
 struct WindowedGame {
@@ -100,6 +81,19 @@ std::string FindWindow(const XvfbDisplay& display, WindowedGame& game, const std
 void Xdotool(const XvfbDisplay& display, std::vector<std::string> args) {
     args.insert(args.begin(), "xdotool");
     RunOnDisplay(display, args);
+}
+
+// Moves a window (there is no window manager to do it) and waits until it is there.
+void MoveAside(const XvfbDisplay& display, const std::string& window, int x, int y) {
+    Xdotool(display, {"windowmove", window, std::to_string(x), std::to_string(y)});
+    const std::string at = "Position: " + std::to_string(x) + "," + std::to_string(y) + " ";
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return RunOnDisplay(display, {"xdotool", "getwindowgeometry", window}).find(at) !=
+                   std::string::npos;
+        },
+        10000))
+        << RunOnDisplay(display, {"xdotool", "getwindowgeometry", window});
 }
 
 // A click at a point of a window's client area.
@@ -204,12 +198,10 @@ TEST(WindowFaults, ScreensOpenAtTheStartStayAboveTheGameAndWindowsDestroyedFromO
     // (there is no window manager to move them).
     const std::string options = ClickForWindow(display, game, menu, 396, 280, "OPTIONS");
     ASSERT_FALSE(options.empty());
-    Xdotool(display, {"windowmove", options, "0", "440"});
-    Sleep(500);
+    MoveAside(display, options, 0, 440);
     const std::string about = ClickForWindow(display, game, menu, 396, 392, "About");
     ASSERT_FALSE(about.empty());
-    Xdotool(display, {"windowmove", about, "470", "0"});
-    Sleep(500);
+    MoveAside(display, about, 470, 0);
     const std::string play =
         ClickForWindow(display, game, menu, 330, 168, "DUNSPELT LEVEL 1 - SWAMP");
     ASSERT_FALSE(play.empty()) << "no game window\n" << game.Errors();
@@ -264,7 +256,13 @@ TEST(WindowFaults, ALostDisplayEndsTheGameAtOnceWithStatusOneAndTheTraceFlushed)
     WindowedGame& game = run.game;
     const fs::path& trace = run.trace;
     ASSERT_FALSE(run.PlayWindow().empty()) << game.Errors();
-    Sleep(1000);
+    // Some sixty ticks played: the trace (a kilobyte a tick) has reached its file.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            std::error_code ec;
+            return fs::file_size(trace, ec) >= 64 * 1024 && !ec;
+        },
+        20000));
     display.Stop();
     const auto stopped = std::chrono::steady_clock::now();
     ASSERT_TRUE(game.process.WaitFor(2000)) << "the game outlived its display";

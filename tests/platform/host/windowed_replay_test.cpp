@@ -13,6 +13,7 @@
 
 #include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/polling.hpp"
 #include "support/trace_compare.hpp"
 #include "support/xvfb_display.hpp"
 
@@ -20,23 +21,15 @@ namespace {
 
 using testsupport::ChildProcess;
 using testsupport::FirstTraceDifference;
+using testsupport::ReadText;
 using testsupport::ReadTrace;
 using testsupport::RunHeadless;
 using testsupport::RunOnDisplay;
 using testsupport::RunResult;
+using testsupport::Sleep;
 using testsupport::TempApp;
+using testsupport::WaitUntil;
 using testsupport::XvfbDisplay;
-
-void Sleep(int millis) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(millis));
-}
-
-std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The game on a private display, with the baked levels, driven by xdotool.
 class WindowedRun : public ::testing::Test {
@@ -81,12 +74,33 @@ class WindowedRun : public ::testing::Test {
         RunOnDisplay(display_, {"xdotool", action, key});
     }
 
-    // The game reads Escape on a tick: a tap whose press and release both land between two
-    // ticks (a loaded machine can hold the game back that long) is never seen, so hold it.
-    void HoldEscape() {
+    // The game reads held keys on its ticks, and a loaded machine can hold it back longer than
+    // any tap: a key is let go only once the recording (written out once a second) shows the
+    // game took it and played on, `times` presses of it in all.
+    bool TakenAndPlayedOn(const std::string& recorded, int times = 1) {
+        const std::string text = ReadText(recording_);
+        size_t at = 0;
+        for (int found = 0; found < times; ++found) {
+            at = text.find("\n" + recorded + "\n", at);
+            if (at == std::string::npos)
+                return false;
+            at += recorded.size() + 1;
+        }
+        return text.find("\nwait ", at) != std::string::npos;
+    }
+    void HoldUntilTaken(const std::string& key, const std::string& recorded, int times = 1) {
+        Key("keydown", key);
+        EXPECT_TRUE(WaitUntil([&] { return TakenAndPlayedOn(recorded, times); }, 15000))
+            << recorded << " never reached the game:\n"
+            << ReadText(recording_);
+        Key("keyup", key);
+    }
+    // Escape, held until the game has ended.
+    bool QuitWithEscape() {
         Key("keydown", "Escape");
-        Sleep(150);
+        const bool ended = game_->WaitFor(15000);
         Key("keyup", "Escape");
+        return ended;
     }
 
     std::string Errors() const { return ReadText(app_.dir() / "stderr.txt"); }
@@ -101,31 +115,25 @@ class WindowedRun : public ::testing::Test {
 TEST_F(WindowedRun, AGamePlayedInTheWindowsReplaysHeadlessToTheSameTrace) {
     Start({"--record", recording_.string(), "--trace", trace_.string()});
     // The intro runs its ten seconds; then the menu's start button.
-    ASSERT_FALSE(Window("^video$", 5000).empty()) << "no intro " << Errors();
-    std::string menu = Window("^Menu$", 15000);
+    ASSERT_FALSE(Window("^video$", 20000).empty()) << "no intro " << Errors();
+    std::string menu = Window("^Menu$", 30000);
     ASSERT_FALSE(menu.empty()) << "no menu";
     Click(menu, 396, 168);
-    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window";
-    // Walk right, jump, fire, and walk on into the first pit (or the enemies' fire).
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 20000).empty()) << "no game window";
+    // Fire and jump on the spot, then walk right into the first pit (or the enemies' fire).
     Sleep(300);
+    HoldUntilTaken("ctrl", "keydown Ctrl");
+    HoldUntilTaken("space", "keydown Space");
     Key("keydown", "Right");
-    Sleep(500);
-    Key("keydown", "space");
-    Sleep(250);
-    Key("keyup", "space");
-    Sleep(300);
-    Key("keydown", "ctrl");
-    Sleep(60);
-    Key("keyup", "ctrl");
-    const std::string lose = Window("^GAME OVER$", 15000);
+    const std::string lose = Window("^GAME OVER$", 30000);
     Key("keyup", "Right");
     ASSERT_FALSE(lose.empty()) << "the player did not die";
     // Back to the menu, and out through its exit button.
     Click(lose, 400, 228);
-    menu = Window("^Menu$", 5000);
+    menu = Window("^Menu$", 15000);
     ASSERT_FALSE(menu.empty()) << "no menu after the defeat screen";
     Click(menu, 396, 504);
-    ASSERT_TRUE(game_->WaitFor(5000)) << "the game did not end on its exit button";
+    ASSERT_TRUE(game_->WaitFor(15000)) << "the game did not end on its exit button";
     EXPECT_EQ(game_->status(), 0) << Errors();
 
     const std::string recording = ReadText(recording_);
@@ -147,11 +155,25 @@ TEST_F(WindowedRun, AGamePlayedInTheWindowsReplaysHeadlessToTheSameTrace) {
 
 TEST_F(WindowedRun, ARecordingCutOffByAKillReplaysUpToWhereItStops) {
     Start({"--warp", "1", "--record", recording_.string(), "--trace", trace_.string()});
-    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window " << Errors();
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 20000).empty()) << "no game window " << Errors();
     Key("keydown", "Right");
-    Sleep(2000);  // still on the home bank: the pit is about 2.7 s of walking away
+    // Killed once a second of walking is written out: still on the home bank (the pit is
+    // about 2.7 s of walking away).
+    auto walked = [&] {
+        const std::string text = ReadText(recording_);
+        const size_t at = text.find("keydown Right\n");
+        if (at == std::string::npos)
+            return false;
+        std::istringstream after(text.substr(at));
+        int millis = 0;
+        for (std::string line; std::getline(after, line);)
+            if (line.rfind("wait ", 0) == 0)
+                millis += std::stoi(line.substr(5));
+        return millis >= 1000;
+    };
+    EXPECT_TRUE(WaitUntil(walked, 15000)) << "no walk in the recording";
     game_->Signal(SIGKILL);
-    ASSERT_TRUE(game_->WaitFor(5000));
+    ASSERT_TRUE(game_->WaitFor(15000));
     Key("keyup", "Right");
 
     RunResult replayed = RunHeadless(app_, ReadText(recording_), {"--warp", "1"});
@@ -174,12 +196,12 @@ TEST_F(WindowedRun, AReplayPlaysInTitledWindowsIgnoringThePlayerAndEndsWithTheRe
 
     const auto begin = std::chrono::steady_clock::now();
     Start({"--warp", "1", "--replay", recording_.string(), "--trace", trace_.string()});
-    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 5000).empty())
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 20000).empty())
         << "no replay window " << Errors();
     Key("keydown", "Left");  // the player's keys do not steer a replay
     Sleep(200);
     Key("keyup", "Left");
-    ASSERT_TRUE(game_->WaitFor(10000)) << "the replay did not end with its recording";
+    ASSERT_TRUE(game_->WaitFor(20000)) << "the replay did not end with its recording";
     const auto took = std::chrono::steady_clock::now() - begin;
     EXPECT_EQ(game_->status(), 0) << Errors();
     EXPECT_GE(took, std::chrono::milliseconds(1500)) << "not played at real speed";
@@ -206,18 +228,17 @@ size_t EventAt(const std::vector<testsupport::TraceLine>& trace, const std::stri
 
 TEST_F(WindowedRun, AGamePausedAndResumedInTheWindowReplaysHeadlessToTheSameTrace) {
     Start({"--warp", "1", "--record", recording_.string(), "--trace", trace_.string()});
-    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 5000).empty()) << "no game window " << Errors();
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1", 20000).empty()) << "no game window " << Errors();
     Sleep(200);
     Key("keydown", "Right");
     Sleep(400);
-    Key("key", "p");  // pause while walking, the arrow still held
+    HoldUntilTaken("p", "keydown P");  // pause while walking, the arrow still held
     Sleep(700);
-    Key("key", "p");
+    HoldUntilTaken("p", "keydown P", 2);
     Sleep(400);
     Key("keyup", "Right");
     Sleep(100);
-    HoldEscape();
-    ASSERT_TRUE(game_->WaitFor(5000)) << "Escape did not end the game";
+    ASSERT_TRUE(QuitWithEscape()) << "Escape did not end the game";
     EXPECT_EQ(game_->status(), 0) << Errors();
 
     const std::string recording = ReadText(recording_);
@@ -248,13 +269,13 @@ TEST_F(WindowedRun, PausingAReplayHoldsTheRecordingUntilItIsResumed) {
     ASSERT_EQ(headless.status, 0) << headless.errors;
 
     Start({"--warp", "1", "--replay", recording_.string(), "--trace", trace_.string()});
-    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 5000).empty())
+    ASSERT_FALSE(Window("^DUNSPELT LEVEL 1 .*\\(replay\\)$", 20000).empty())
         << "no replay window " << Errors();
     Sleep(300);
     Key("key", "p");
     Sleep(1200);
     Key("key", "p");
-    ASSERT_TRUE(game_->WaitFor(10000)) << "the replay did not end with its recording";
+    ASSERT_TRUE(game_->WaitFor(20000)) << "the replay did not end with its recording";
     EXPECT_EQ(game_->status(), 0) << Errors();
 
     // The replay paused and resumed between two ticks; without those two lines it is the
