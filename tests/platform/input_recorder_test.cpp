@@ -2,6 +2,7 @@
 // acted on, and stop naming the line when the game goes another way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -104,6 +105,26 @@ TEST(Recording, TheTimeAfterTheLastInputIsKeptAndAWarpIsNoted) {
     RunResult replayed = RunHeadless(app, recording, {"--warp", "1"});
     EXPECT_EQ(replayed.Ticks().size(), 35u);
     EXPECT_EQ(FirstTraceDifference(r.trace, replayed.trace), "");
+}
+
+TEST(Recording, AnArrowHeldOnTheMenuKeepsItsRepeatsAndReplaysToTheSameScreen) {
+    TempApp app;
+    app.UseBakedLevels();
+    std::string recording;
+    // Down shows the focus on the start button, its repeats walk on to options and about, and
+    // Return presses the button they reached.
+    RunResult played = Record(app,
+                              "wait 10500\nkeydown Down\nwait 500\nkeyrepeat Down\nwait 33\n"
+                              "keyrepeat Down\nwait 33\nkeyup Down\nwait 20\nkeydown Return\n"
+                              "keyup Return\nwait 100\n",
+                              recording);
+    ASSERT_EQ(played.status, 0) << played.errors;
+    ASSERT_TRUE(played.HasEvent("show about")) << "the repeats did not move the focus";
+    const std::vector<std::string> commands = Commands(recording);
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "keyrepeat Down"), 2) << recording;
+    RunResult replayed = RunHeadless(app, recording);
+    ASSERT_EQ(replayed.status, 0) << replayed.errors;
+    EXPECT_EQ(FirstTraceDifference(played.trace, replayed.trace), "") << recording;
 }
 
 TEST(Recording, ARecordingThatNoLongerFitsTheGameStopsNamingTheLine) {

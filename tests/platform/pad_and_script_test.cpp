@@ -1,12 +1,15 @@
 // Pads as held controls (the dead zone's edges, both stick directions at once, a pad that goes
-// away) and the script lines that drive pads, focus and the new keys.
+// away, a dead zone out of range in the settings) and the script lines that drive pads, focus
+// and the new keys.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "platform/input_event.hpp"
 #include "platform/pad_state.hpp"
 #include "platform/script.hpp"
+#include "support/headless_run.hpp"
 
 using namespace platform;
 
@@ -71,6 +74,25 @@ TEST(PadState, ADeadZoneOfZeroTakesAnyDeflectionAndNinetyOnlyTheEdge) {
     pads.SetDeadZone(90);
     EXPECT_TRUE(Holds(pads.Axis(3, PadAxis::kLeftY, 29490), PadControl::kStickDown, false));
     EXPECT_TRUE(Holds(pads.Axis(3, PadAxis::kLeftY, 29491), PadControl::kStickDown, true));
+}
+
+TEST(PadState, ADeadZoneOutOfRangeInTheSettingsIsWarnedByLineAndThePadKeepsThirty) {
+    testsupport::TempApp app;
+    app.UseBakedLevels();
+    const std::string settings = (app.dir() / "settings.ini").string();
+    std::ofstream(settings) << "[input]\npause_on_focus_loss = true\ndead_zone = 95\n";
+    // The stick at 25 % and then at 35 % of its way: only the second is past a zone of 30.
+    testsupport::RunResult r = testsupport::RunHeadless(app,
+                                                        "pad add\npad axis LeftX 8192\nwait 100\n"
+                                                        "pad axis LeftX 11469\nwait 100\n",
+                                                        {"--warp", "1", "--settings", settings});
+    ASSERT_EQ(r.status, 0) << r.errors;
+    EXPECT_NE(r.errors.find(settings + ":3: "), std::string::npos) << r.errors;
+    for (const testsupport::TraceLine& tick : r.Ticks()) {
+        if (tick.Int("ms") < 100)
+            EXPECT_EQ(tick.Int("KeyRight"), 0) << tick.raw;
+    }
+    EXPECT_EQ(r.LastTick().Int("KeyRight"), -1);
 }
 
 TEST(PadState, APadThatGoesAwayLetsGoOfAllItHeldAndOtherPadsKeepTheirs) {
