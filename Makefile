@@ -6,7 +6,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
 # What `make run` builds: the game, the asset baker and the baked application folder.
 GAME_TARGETS := dunspelt
 
-.PHONY: deps configure build run test update-golden bench deb clean
+.PHONY: deps configure build run test test-windows-stress update-golden bench deb clean
 
 deps:
 	@scripts/ensure-deps.sh $(BUILD)/deps.log
@@ -25,6 +25,13 @@ run: configure
 # takes ten seconds), so two more of them fit beside the ones that compute.
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j4
+
+# The tests that play in real windows (Xvfb), STRESS_RUNS full runs in a row beside two busy
+# loops: they wait for signs that the game got somewhere, never for fixed times.
+WINDOW_TESTS := WindowedGame|WindowControls|WindowFaults|WindowedRun|WindowDisplayTest|StartupFaults.MissingOrDamagedMusic
+STRESS_RUNS ?= 5
+test-windows-stress: build
+	scripts/windows-stress.sh $(BUILD) $(STRESS_RUNS) '$(WINDOW_TESTS)'
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build
