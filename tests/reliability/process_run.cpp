@@ -23,7 +23,7 @@ std::string Slurp(const fs::path& p) {
 }
 
 ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::string>& unsetEnv,
-                  const std::vector<std::string>& setEnv, int termAfterMillis, int timeoutSeconds) {
+                  const std::vector<std::string>& setEnv, int timeoutSeconds) {
     static int counter = 0;
     const fs::path base = fs::temp_directory_path() / ("dunspelt-proc-" + std::to_string(getpid()) +
                                                        "-" + std::to_string(counter++));
@@ -49,7 +49,6 @@ ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::s
     }
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    bool termSent = false;
     int raw = 0;
     for (;;) {
         const pid_t done = waitpid(child, &raw, WNOHANG);
@@ -57,10 +56,6 @@ ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::s
             break;
         const auto elapsed =
             std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        if (termAfterMillis >= 0 && !termSent && elapsed >= termAfterMillis) {
-            kill(child, SIGTERM);
-            termSent = true;
-        }
         if (elapsed > int64_t(timeoutSeconds) * 1000) {
             kill(child, SIGKILL);
             waitpid(child, &raw, 0);
@@ -86,13 +81,7 @@ ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::s
 ProcessResult RunProcess(const std::vector<std::string>& argv,
                          const std::vector<std::string>& unsetEnv,
                          const std::vector<std::string>& setEnv, int timeoutSeconds) {
-    return Run(argv, unsetEnv, setEnv, -1, timeoutSeconds);
-}
-
-ProcessResult RunProcessFor(const std::vector<std::string>& argv, int runMillis,
-                            const std::vector<std::string>& unsetEnv,
-                            const std::vector<std::string>& setEnv) {
-    return Run(argv, unsetEnv, setEnv, runMillis, 60);
+    return Run(argv, unsetEnv, setEnv, timeoutSeconds);
 }
 
 std::string GameExecutable() {

@@ -18,11 +18,6 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
                          const std::vector<std::string>& unsetEnv = {},
                          const std::vector<std::string>& setEnv = {}, int timeoutSeconds = 60);
 
-// Same, but sends SIGTERM after `runMillis` (a windowed game then closes like its last window).
-ProcessResult RunProcessFor(const std::vector<std::string>& argv, int runMillis,
-                            const std::vector<std::string>& unsetEnv = {},
-                            const std::vector<std::string>& setEnv = {});
-
 // The built game executable.
 std::string GameExecutable();
 

@@ -2,31 +2,34 @@
 // the headless scripts and the command line. Each is met with a clear message and the right
 // exit status, or play goes on; never a crash.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <future>
+#include <memory>
 #include <set>
 #include <sstream>
 
 #include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/polling.hpp"
+#include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;
 using reliability::GameExecutable;
 using reliability::ProcessResult;
 using reliability::RunProcess;
-using reliability::RunProcessFor;
+using testsupport::ChildProcess;
 using testsupport::RunHeadless;
+using testsupport::RunOnDisplay;
 using testsupport::TempApp;
+using testsupport::WaitUntil;
+using testsupport::XvfbDisplay;
 
 namespace {
 
 const std::vector<std::string> kNoDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
-// A window system nobody sees and no sound card: the windowed game runs but shows nothing.
-const std::vector<std::string> kInvisibleDisplay = {"SDL_VIDEODRIVER=dummy",
-                                                    "SDL_AUDIODRIVER=dummy"};
 
 // Replaces the linked folder `name` (pics or muz) with a real one holding links to the built
 // files, so single files can be removed or damaged.
@@ -114,8 +117,9 @@ TEST(StartupFaults, MissingOrDamagedMusicFallsBackToTheAlertAndPlayGoesOn) {
     EXPECT_TRUE(headless.HasEvent("sound muz/level1.wav"));
     EXPECT_GE(headless.Ticks().size(), 39u);
 
-    // Windowed with a sound device, in parallel because the intro takes ten seconds: no music
-    // folder; damaged and empty WAV files; no audio device at all (silent play).
+    // Windowed with a sound device, side by side on one private display because the intro
+    // takes ten seconds: no music folder; damaged and empty WAV files; no audio device at all
+    // (silent play). Each is told to stop once its menu (and the menu's music) is up.
     TempApp damagedApp;
     damagedApp.UseBakedLevels();
     const fs::path muz = OwnCopy(damagedApp, "muz");
@@ -123,18 +127,35 @@ TEST(StartupFaults, MissingOrDamagedMusicFallsBackToTheAlertAndPlayGoesOn) {
     std::ofstream(muz / "menu.wav") << "RIFF\x10\0\0\0WAVEfmt damaged";
     fs::remove(muz / "level1.wav");
     std::ofstream(muz / "level1.wav");
-    auto windowed = [](const TempApp& a, std::vector<std::string> env) {
-        return std::async(std::launch::async, [&a, env] {
-            return RunProcessFor({GameExecutable(), "--app-dir", a.dir().string()}, 11500, {}, env);
-        });
+    XvfbDisplay display(1024, 768);
+    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
+    auto windowed = [&](const TempApp& a, const std::string& audio) {
+        return std::make_unique<ChildProcess>(
+            std::vector<std::string>{GameExecutable(), "--app-dir", a.dir().string()},
+            std::vector<std::string>{display.env(), "SDL_AUDIODRIVER=" + audio,
+                                     "LSAN_OPTIONS=suppressions=" DUNSPELT_SOURCE_DIR
+                                     "/cmake/lsan.supp"},
+            "", (a.dir() / ("stderr-" + audio + ".txt")).string());
     };
-    auto noFolder = windowed(app, kInvisibleDisplay);
-    auto damaged = windowed(damagedApp, kInvisibleDisplay);
-    auto silent = windowed(app, {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=no-such-device"});
-    for (auto* run : {&noFolder, &damaged, &silent}) {
-        const ProcessResult r = run->get();
-        ExpectNoCrash(r, "music faults");
-        EXPECT_EQ(r.status, 0) << r.errors;
+    std::unique_ptr<ChildProcess> games[] = {windowed(app, "dummy"), windowed(damagedApp, "dummy"),
+                                             windowed(app, "no-such-device")};
+    for (auto& game : games) {
+        const std::string pid = std::to_string(game->pid());
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return !game->Running() ||
+                       !RunOnDisplay(display, {"xdotool", "search", "--all", "--onlyvisible",
+                                               "--pid", pid, "--name", "^Menu$"})
+                            .empty();
+            },
+            60000, 100))
+            << "no menu from game " << pid;
+        game->Signal(SIGTERM);
+    }
+    for (auto& game : games) {
+        ASSERT_TRUE(game->WaitFor(20000)) << "the game did not close on SIGTERM";
+        EXPECT_EQ(game->signal(), 0) << "music faults: ended by signal " << game->signal();
+        EXPECT_EQ(game->status(), 0);
     }
 }
 
