@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reliability/process_run.hpp"
+#include "support/polling.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace {
@@ -16,15 +17,18 @@ TEST(WindowedGame, IntroWindowAppearsOnARealDisplayAndTheProcessEndsOnTerm) {
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     ChildProcess game({reliability::GameExecutable()}, {display.env(), "SDL_AUDIODRIVER=dummy"});
     std::string found;
-    for (int i = 0; i < 100 && found.empty(); ++i) {
-        found = RunOnDisplay(display, {"xdotool", "search", "--onlyvisible", "--name", "^video$"});
-        if (found.empty()) {
-            ASSERT_FALSE(game.WaitFor(50)) << "the game ended early: " << game.status();
-        }
-    }
+    testsupport::WaitUntil(
+        [&] {
+            found =
+                RunOnDisplay(display, {"xdotool", "search", "--onlyvisible", "--name", "^video$"});
+            return !found.empty() || !game.Running();
+        },
+        30000);
+    ASSERT_TRUE(game.Running()) << "the game ended early: " << game.status();
     EXPECT_FALSE(found.empty()) << "no visible window captioned \"video\"";
     game.Signal(SIGTERM);
-    EXPECT_TRUE(game.WaitFor(5000));
+    ASSERT_TRUE(game.WaitFor(15000));
+    EXPECT_EQ(game.signal(), 0) << "the game did not close on the signal, it was ended by it";
 }
 
 }  // namespace
