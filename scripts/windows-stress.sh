@@ -22,11 +22,11 @@ while [ "$run" -le "$runs" ]; do
     log=$build/windows-stress-$run.log
     if ctest --test-dir "$build" --output-on-failure -j4 -R "$filter" >"$log" 2>&1; then
         passed=$((passed + 1))
-        echo "run $run: passed ($(grep -o '[0-9]* tests passed.*' "$log"))"
+        echo "run $run: passed ($(grep -o '[0-9]*% tests passed.*' "$log"))"
     else
         failed=$((failed + 1))
         echo "run $run: FAILED, see $log"
-        grep -E '^ *[0-9]+ - ' "$log"
+        grep -E '^[[:space:]]+[0-9]+ - ' "$log"
     fi
     run=$((run + 1))
 done

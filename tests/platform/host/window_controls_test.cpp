@@ -66,8 +66,10 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
     // Whether the middle of the screen (where "PAUSED" goes) has white in it.
     const std::string shot = (dirs.dir() / "screen.txt").string();
     auto whiteInTheMiddle = [&] {
-        RunOnDisplay(display, {"import", "-window", "root", "-crop", "200x60+540+500", "-depth",
-                               "8", "txt:" + shot});
+        RunOnDisplay(
+            display,
+            {"import", "-window", "root", "-crop", "200x60+540+500", "-depth", "8", "txt:" + shot},
+            30);
         std::ifstream in(shot);
         std::string text((std::istreambuf_iterator<char>(in)), {});
         return text.find("#FFFFFF") != std::string::npos;
@@ -75,7 +77,7 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
     EXPECT_FALSE(whiteInTheMiddle());
     RunOnDisplay(display, {"xdotool", "key", "F12"});
     RunOnDisplay(display, {"xdotool", "key", "p"});
-    EXPECT_TRUE(testsupport::WaitUntil(whiteInTheMiddle, 15000, 100)) << "no PAUSED on screen";
+    EXPECT_TRUE(testsupport::WaitUntil(whiteInTheMiddle, 60000, 100)) << "no PAUSED on screen";
     RunOnDisplay(display, {"xdotool", "key", "--delay", "50", "m", "p"});
     // Held until the game ends: the game reads Escape on a tick, and a loaded machine can hold
     // it back longer than any tap.
