@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/app.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "world/frm_main.hpp"

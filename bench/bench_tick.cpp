@@ -6,8 +6,8 @@
 #include <memory>
 #include <utility>
 
-#include "platform/app.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "play/game_loop.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"

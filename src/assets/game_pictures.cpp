@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "platform/app.hpp"
-#include "platform/picture_file.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/core/runtime_error.hpp"
+#include "platform/forms/app.hpp"
 
 namespace game {
 namespace {

@@ -1,7 +1,7 @@
 #include "combat/screen_links.hpp"
 
-#include "platform/app.hpp"
-#include "platform/form.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/form.hpp"
 
 namespace game {
 namespace {

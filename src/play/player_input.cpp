@@ -2,8 +2,8 @@
 
 #include "level/grid_queries.hpp"
 #include "level/level_table.hpp"
-#include "platform/app.hpp"
-#include "platform/sound.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/sound.hpp"
 #include "world/foot_point.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"

@@ -1,8 +1,8 @@
 #include "screens/screen_common.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "platform/app.hpp"
-#include "platform/sound.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/sound.hpp"
 #include "screens/izvelne.hpp"
 #include "world/frm_main.hpp"
 

@@ -20,9 +20,12 @@ const fs::path kSrc = fs::path(DUNSPELT_SOURCE_DIR) / "src";
 
 // "platform/host" for src/platform/host/x.cpp and for "platform/host/x.hpp"; "level" for both
 // src/level/x.cpp and "level/x.hpp".
+// The platform layer's parts (platform/forms, platform/input, ...) count as "platform".
 std::string FolderOf(const fs::path& relative) {
-    const fs::path parent = relative.parent_path();
-    return parent.generic_string();
+    const std::string parent = relative.parent_path().generic_string();
+    if (parent.rfind("platform/", 0) == 0 && parent.rfind("platform/host", 0) != 0)
+        return "platform";
+    return parent;
 }
 
 struct Includes {

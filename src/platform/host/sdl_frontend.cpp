@@ -15,15 +15,15 @@
 #endif
 #include <vector>
 
-#include "platform/app.hpp"
-#include "platform/display_probe.hpp"
-#include "platform/form.hpp"
-#include "platform/game_settings.hpp"
+#include "platform/core/user_dirs.hpp"
+#include "platform/display/display_probe.hpp"
+#include "platform/display/pause_overlay.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/form.hpp"
 #include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
-#include "platform/pause_overlay.hpp"
-#include "platform/user_dirs.hpp"
+#include "platform/settings/game_settings.hpp"
 
 namespace platform {
 

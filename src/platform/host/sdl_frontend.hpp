@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/display_geometry.hpp"
-#include "platform/frame_pacer.hpp"
-#include "platform/frontend.hpp"
+#include "platform/core/display_geometry.hpp"
+#include "platform/core/surface.hpp"
+#include "platform/display/frame_pacer.hpp"
+#include "platform/forms/frontend.hpp"
 #include "platform/host/sdl_pads.hpp"
-#include "platform/surface.hpp"
 
 struct SDL_Window;
 struct Mix_Chunk;

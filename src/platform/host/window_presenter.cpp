@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace platform {
 namespace {

@@ -6,7 +6,7 @@
 #pragma once
 #include <string>
 
-#include "platform/display_geometry.hpp"
+#include "platform/core/display_geometry.hpp"
 
 struct SDL_Window;
 struct SDL_Renderer;

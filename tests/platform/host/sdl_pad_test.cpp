@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "assets/frm_pics.hpp"
-#include "platform/app.hpp"
-#include "platform/clock.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/core/clock.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "platform/host/sdl_frontend.hpp"
-#include "platform/input_recorder.hpp"
+#include "platform/run/input_recorder.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"

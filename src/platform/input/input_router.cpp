@@ -1,0 +1,317 @@
+#include "platform/input/input_router.hpp"
+
+#include "platform/display/screenshot.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/button_focus.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/timer.hpp"
+
+namespace platform {
+
+Action PlayActionOfPad(PadControl control) {
+    switch (control) {
+        case PadControl::kDpadLeft:
+        case PadControl::kStickLeft:
+            return Action::kLeft;
+        case PadControl::kDpadRight:
+        case PadControl::kStickRight:
+            return Action::kRight;
+        case PadControl::kDpadUp:
+        case PadControl::kStickUp:
+            return Action::kUp;
+        case PadControl::kDpadDown:
+        case PadControl::kStickDown:
+            return Action::kDown;
+        case PadControl::kA:
+            return Action::kJump;
+        case PadControl::kX:
+        case PadControl::kB:
+        case PadControl::kRightTrigger:
+            return Action::kFire;
+        default:
+            // No single pad button quits: Escape has no pad twin.
+            return Action::kNone;
+    }
+}
+
+void InputRouter::SetPlayWindow(Form* form, Timer* timer) {
+    playWindow_ = form;
+    playTimer_ = timer;
+}
+
+void InputRouter::SetVolume(App& app, int percent) {
+    volume_ = percent;
+    app.frontend().SetVolume(muted_ ? 0 : volume_);
+}
+
+bool InputRouter::Playing() const {
+    return playWindow_ && playTimer_ && playWindow_->loaded() && playWindow_->visible() &&
+           playTimer_->EnabledNow();
+}
+
+bool InputRouter::Paused() const {
+    return playTimer_ && playTimer_->Paused();
+}
+
+void InputRouter::Pause(App& app) {
+    if (!Playing() || Paused())
+        return;
+    playTimer_->SetPaused(true);
+    app.frontend().PauseSound(true);
+    app.TraceEvent("pause");
+}
+
+void InputRouter::Resume(App& app) {
+    if (!Paused())
+        return;
+    playTimer_->SetPaused(false);
+    app.frontend().PauseSound(false);
+    app.TraceEvent("resume");
+}
+
+void InputRouter::Route(App& app, const InputEvent& e) {
+    using K = InputEvent::Kind;
+    switch (e.kind) {
+        case K::kKeyDown:
+        case K::kKeyUp:
+            Key(app, e);
+            break;
+        case K::kPadAdded:
+        case K::kPadRemoved:
+        case K::kPadButtonDown:
+        case K::kPadButtonUp:
+        case K::kPadAxis:
+            Pad(app, e);
+            break;
+        case K::kFocusGained:
+        case K::kFocusLost:
+            Focus(app, e);
+            break;
+        default:
+            break;
+    }
+}
+
+bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
+    if (!Paused() || e.form != playWindow_)
+        return false;
+    Resume(app);
+    return true;
+}
+
+bool InputRouter::AroundTheGame(App& app, Action action) {
+    switch (action) {
+        case Action::kPause:
+            if (Paused())
+                Resume(app);
+            else
+                Pause(app);
+            return true;
+        case Action::kMute:
+            muted_ = !muted_;
+            app.frontend().SetVolume(muted_ ? 0 : volume_);
+            app.TraceEvent(muted_ ? "mute" : "unmute");
+            return true;
+        case Action::kScreenshot:
+            SaveScreenshot(app);
+            return true;
+        case Action::kFullscreen:
+            app.frontend().ToggleFullscreen();
+            return true;
+        default:
+            return false;
+    }
+}
+
+InputRouter::Nav InputRouter::NavOfKey(int key, Action action) const {
+    switch (key) {
+        case kPhysTab:
+            return shiftHeld_[0] || shiftHeld_[1] ? Nav::kPrevious : Nav::kNext;
+        case kPhysLeft:
+        case kPhysUp:
+            return Nav::kPrevious;
+        case kPhysRight:
+        case kPhysDown:
+            return Nav::kNext;
+        case kPhysReturn:
+        case kPhysKeypadEnter:
+        case kPhysSpace:
+            return Nav::kPress;
+        case kPhysEscape:
+            return Nav::kBack;
+        default:
+            break;
+    }
+    // Keys rebound to the moves, jump and quit navigate like the keys they replace.
+    switch (action) {
+        case Action::kLeft:
+        case Action::kUp:
+            return Nav::kPrevious;
+        case Action::kRight:
+        case Action::kDown:
+            return Nav::kNext;
+        case Action::kJump:
+            return Nav::kPress;
+        case Action::kQuit:
+            return Nav::kBack;
+        default:
+            return Nav::kNone;
+    }
+}
+
+void InputRouter::Navigate(Form& form, Nav nav, bool repeat) {
+    switch (nav) {
+        case Nav::kPrevious:
+            MoveButtonFocus(form, -1);
+            break;
+        case Nav::kNext:
+            MoveButtonFocus(form, +1);
+            break;
+        case Nav::kPress:
+            // A held key presses once.
+            if (!repeat)
+                PressFocusedButton(form);
+            break;
+        case Nav::kBack:
+            if (!repeat)
+                PressCancelButton(form);
+            break;
+        case Nav::kNone:
+            break;
+    }
+}
+
+void InputRouter::GameKey(Form& form, Action action, bool down) {
+    const int code = GameKeyCodeOf(action);
+    if (code == 0)
+        return;
+    if (down) {
+        // Nothing in the world changes while paused; a release still clears its flag.
+        if (&form == playWindow_ && Paused())
+            return;
+        form.DeliverKeyDown(code);
+    } else {
+        form.DeliverKeyUp(code);
+    }
+}
+
+void InputRouter::Key(App& app, const InputEvent& e) {
+    const bool down = e.kind == InputEvent::Kind::kKeyDown;
+    if (e.key == kPhysLeftShift || e.key == kPhysRightShift)
+        shiftHeld_[e.key == kPhysRightShift] = down;
+    const Action action = bindings_.ActionOf(e.key);
+    if (GameKeyCodeOf(action) == 0 && action != Action::kNone) {
+        // Pause, mute, screenshot, fullscreen: once per press, not on auto-repeat.
+        if (down && !e.repeat)
+            AroundTheGame(app, action);
+        return;
+    }
+    Form* active = app.ActiveForm();
+    if (!active)
+        return;
+    // The form hears its key as always (the game's screens do nothing with it); on a screen
+    // with buttons the key also moves the button focus.
+    GameKey(*active, action, down);
+    if (down && active == app.ActiveForm() && HasPictureButtons(*active))
+        Navigate(*active, NavOfKey(e.key, action), e.repeat);
+}
+
+bool InputRouter::AnyPadHolds(Action action) const {
+    for (int c = 0; c < int(PadControl::kCount); ++c)
+        if (PlayActionOfPad(PadControl(c)) == action && pads_.AnyHolds(PadControl(c)))
+            return true;
+    return false;
+}
+
+void InputRouter::Pad(App& app, const InputEvent& e) {
+    using K = InputEvent::Kind;
+    std::vector<PadChange> changes;
+    const std::string id = std::to_string(e.pad);
+    switch (e.kind) {
+        case K::kPadAdded:
+            if (pads_.Connected(e.pad))
+                return;
+            pads_.Add(e.pad);
+            app.TraceEvent("pad-added", "pad", id);
+            return;
+        case K::kPadRemoved:
+            if (!pads_.Connected(e.pad))
+                return;
+            changes = pads_.Remove(e.pad);
+            app.TraceEvent("pad-removed", "pad", id);
+            break;
+        case K::kPadButtonDown:
+        case K::kPadButtonUp:
+            changes = pads_.Button(e.pad, PadButton(e.button), e.kind == K::kPadButtonDown);
+            break;
+        case K::kPadAxis:
+            changes = pads_.Axis(e.pad, PadAxis(e.axis), e.value);
+            break;
+        default:
+            return;
+    }
+    for (const PadChange& c : changes) PadChanged(app, c.control, c.held);
+}
+
+void InputRouter::PadChanged(App& app, PadControl control, bool held) {
+    Form* active = app.ActiveForm();
+    if (!active)
+        return;
+    const bool start = control == PadControl::kStart;
+    if (HasPictureButtons(*active)) {
+        if (!held)
+            return;
+        switch (control) {
+            case PadControl::kDpadLeft:
+            case PadControl::kDpadUp:
+            case PadControl::kStickLeft:
+            case PadControl::kStickUp:
+                Navigate(*active, Nav::kPrevious, false);
+                break;
+            case PadControl::kDpadRight:
+            case PadControl::kDpadDown:
+            case PadControl::kStickRight:
+            case PadControl::kStickDown:
+                Navigate(*active, Nav::kNext, false);
+                break;
+            case PadControl::kA:
+            case PadControl::kStart:
+                Navigate(*active, Nav::kPress, false);
+                break;
+            case PadControl::kB:
+                Navigate(*active, Nav::kBack, false);
+                break;
+            default:
+                break;
+        }
+        return;
+    }
+    if (start) {
+        if (held)
+            AroundTheGame(app, Action::kPause);
+        return;
+    }
+    const Action action = PlayActionOfPad(control);
+    if (action == Action::kNone)
+        return;
+    // Several pad inputs can hold one action (d-pad and stick, X and B): it is released when
+    // the last of them is.
+    if (held)
+        GameKey(*active, action, true);
+    else if (!AnyPadHolds(action))
+        GameKey(*active, action, false);
+}
+
+void InputRouter::Focus(App& app, const InputEvent& e) {
+    const char* what = e.kind == InputEvent::Kind::kFocusGained ? "focus" : "blur";
+    if (e.form)
+        app.TraceEvent(what, "form", e.form->name());
+    else
+        app.TraceEvent(what);
+    if (e.kind == InputEvent::Kind::kFocusGained)
+        return;
+    if (pauseOnFocusLoss_ && (!e.form || e.form == playWindow_))
+        Pause(app);
+}
+
+}  // namespace platform
