@@ -7,6 +7,7 @@
 #include "level/level_memory.hpp"
 #include "platform/core/message_box.hpp"
 #include "platform/forms/app.hpp"
+#include "platform/input/input_router.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
 #include "screens/intro.hpp"
@@ -29,7 +30,7 @@ void CreateAllForms() {
     win();
     lose();
     // Pause holds this window's timer.
-    platform::App::Get().input().SetPlayWindow(&FrmMain(), &FrmMain().GameTimer);
+    platform::Input(platform::App::Get()).SetPlayWindow(&FrmMain(), &FrmMain().GameTimer);
 }
 
 std::string PrepareGame() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/display/pause_overlay.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/forms/timer.hpp"
 
@@ -13,7 +12,7 @@ App& App::Get() {
     return app;
 }
 
-App::App() : clock_(std::make_unique<VirtualClock>()) {}
+App::App() : clock_(std::make_unique<VirtualClock>()), input_(CreateInputRouter()) {}
 
 void App::SetFrontend(std::unique_ptr<Frontend> frontend) {
     frontend_ = std::move(frontend);
@@ -111,7 +110,7 @@ void App::Deliver(const InputEvent& e) {
     switch (e.kind) {
         case InputEvent::Kind::kClick:
             stats_.RecordClick(NowMicros());
-            if (e.form && e.form->visible() && !input_.ClickResumes(*this, e))
+            if (e.form && e.form->visible() && !input_->ClickResumes(*this, e))
                 e.form->DeliverClick(e.control);
             break;
         case InputEvent::Kind::kMouseMove:
@@ -126,21 +125,9 @@ void App::Deliver(const InputEvent& e) {
                 e.form->CloseBox();
             break;
         default:
-            input_.Route(*this, e);
+            input_->Route(*this, e);
             break;
     }
-}
-
-bool App::HasOverlay(const Form& form) const {
-    return &form == input_.PlayWindow() && input_.Paused();
-}
-
-const Surface& App::ScreenPicture(Form& form) {
-    if (!HasOverlay(form))
-        return form.Client();
-    overlaid_ = form.Client();
-    DrawPauseOverlay(overlaid_);
-    return overlaid_;
 }
 
 void App::DoEvents() {

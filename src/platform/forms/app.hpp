@@ -12,7 +12,7 @@
 #include "platform/core/trace.hpp"
 #include "platform/forms/frontend.hpp"
 #include "platform/forms/input_event.hpp"
-#include "platform/input/input_router.hpp"
+#include "platform/forms/input_sink.hpp"
 
 namespace platform {
 
@@ -105,12 +105,10 @@ class App {
     void TraceEvent(std::string_view event, std::string_view key = {}, std::string_view value = {});
 
     void Deliver(const InputEvent& event);
-    InputRouter& input() { return input_; }
+    // The input part's router (Input(app) in input/input_router.hpp gives its full interface).
+    InputSink& input() { return *input_; }
+    const InputSink& input() const { return *input_; }
 
-    // What goes to the screen for a form: its client area, or for the paused play window a
-    // copy of it with the pause overlay. The form's own pictures never hold the overlay.
-    const Surface& ScreenPicture(Form& form);
-    bool HasOverlay(const Form& form) const;
     // Whether Deliver would act on the event now: a key with a form active, the rest on a
     // visible form.
     bool ActsOn(const InputEvent& event) const;
@@ -139,8 +137,7 @@ class App {
     Tracer tracer_;
     TickStats stats_;
     std::shared_ptr<Surface> icon_;
-    InputRouter input_;
-    Surface overlaid_;
+    std::unique_ptr<InputSink> input_;
 };
 
 }  // namespace platform

@@ -17,7 +17,7 @@
 
 #include "platform/core/user_dirs.hpp"
 #include "platform/display/display_probe.hpp"
-#include "platform/display/pause_overlay.hpp"
+#include "platform/display/screen_picture.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/host/window_manager.hpp"
@@ -348,22 +348,6 @@ void SdlFrontend::Shown(App& app, Form& form) {
     Present(app);
 }
 
-const Surface& SdlFrontend::PictureFor(Form& form) {
-    // The one place a picture leaves for the screen: an overlay drawn here changes what is
-    // shown without touching the form's own picture. The paused game window gets the pause
-    // overlay.
-    const Surface& client = form.Client();
-    const bool paused = App::Get().HasOverlay(form);
-    if (!paused && !overlay_)
-        return client;
-    overlaid_ = client;
-    if (paused)
-        DrawPauseOverlay(overlaid_);
-    if (overlay_)
-        overlay_(form, overlaid_);
-    return overlaid_;
-}
-
 bool SdlFrontend::AnyShowPending() const {
     for (const auto& [form, w] : windows_)
         if (w.window && w.showPending)
@@ -407,16 +391,16 @@ void SdlFrontend::Present(App& app) {
                 SDL_SetWindowPosition(w.window, origin.x, origin.y);
             }
         }
-        const bool changed =
-            w.shownVersion != form->version() || w.shownPauseOverlay != app.HasOverlay(*form);
+        const bool changed = w.shownVersion != form->version() ||
+                             w.shownPauseOverlay != ShowsPauseOverlay(app, *form);
         if (changed)
             w.showPending = true;
         if (!w.showPending || (!frameDue && w.everShown))
             continue;
         w.shown = ShownRect(*form, w);
-        w.presenter->Show(PictureFor(*form), changed, w.shown);
+        w.presenter->Show(ScreenPicture(app, *form), changed, w.shown);
         w.shownVersion = form->version();
-        w.shownPauseOverlay = app.HasOverlay(*form);
+        w.shownPauseOverlay = ShowsPauseOverlay(app, *form);
         w.showPending = false;
         w.everShown = true;
         shownAny = true;

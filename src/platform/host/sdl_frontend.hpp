@@ -43,11 +43,6 @@ class SdlFrontend : public Frontend {
     void ToggleFullscreen() override { toggleRequested_ = true; }
     void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
-    // Draws over a copy of a form's picture on its way to the screen (the form's own picture
-    // is untouched); nullptr: the picture goes as it is.
-    using Overlay = std::function<void(const Form& form, Surface& picture)>;
-    void SetOverlay(Overlay overlay) { overlay_ = std::move(overlay); }
-
   private:
     struct Window {
         SDL_Window* window = nullptr;
@@ -79,8 +74,6 @@ class SdlFrontend : public Frontend {
     display::Size WindowSizeInPoints(const Form& form) const;
     display::Point WindowOriginInPoints(const Form& form) const;
     display::Rect ShownRect(const Form& form, const Window& w) const;
-    // The form's picture as it goes to the screen, with any overlay drawn over a copy.
-    const Surface& PictureFor(Form& form);
     bool AnyShowPending() const;
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
@@ -99,8 +92,6 @@ class SdlFrontend : public Frontend {
     std::vector<int> fullscreenKeys_;  // scancodes
     std::string renderDriver_;
     FramePacer pacer_;
-    Overlay overlay_;
-    Surface overlaid_;
 
     std::map<Form*, Window> windows_;
     std::vector<Form*> stacked_;

@@ -34,6 +34,15 @@ Action PlayActionOfPad(PadControl control) {
     }
 }
 
+std::unique_ptr<InputSink> CreateInputRouter() {
+    return std::make_unique<InputRouter>();
+}
+
+InputRouter& Input(App& app) {
+    // The application's sink is always the one CreateInputRouter made.
+    return static_cast<InputRouter&>(app.input());
+}
+
 void InputRouter::SetPlayWindow(Form* form, Timer* timer) {
     playWindow_ = form;
     playTimer_ = timer;

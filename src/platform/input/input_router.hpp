@@ -3,6 +3,7 @@
 // the game (pause, mute, screenshots, fullscreen).
 #pragma once
 #include "platform/forms/input_event.hpp"
+#include "platform/forms/input_sink.hpp"
 #include "platform/input/key_bindings.hpp"
 #include "platform/input/pad_state.hpp"
 
@@ -12,7 +13,7 @@ class App;
 class Form;
 class Timer;
 
-class InputRouter {
+class InputRouter : public InputSink {
   public:
     // The window where levels are played and the timer that drives them: what pause holds.
     void SetPlayWindow(Form* form, Timer* timer);
@@ -34,10 +35,9 @@ class InputRouter {
     bool Muted() const { return muted_; }
     const PadState& pads() const { return pads_; }
 
-    // Keys, pads and focus changes.
-    void Route(App& app, const InputEvent& event);
-    // A click in the paused play window resumes play (and does nothing else); true if so.
-    bool ClickResumes(App& app, const InputEvent& event);
+    void Route(App& app, const InputEvent& event) override;
+    bool ClickResumes(App& app, const InputEvent& event) override;
+    bool ShowsPaused(const Form& form) const override { return &form == playWindow_ && Paused(); }
 
   private:
     enum class Nav { kNone, kPrevious, kNext, kPress, kBack };
@@ -61,6 +61,9 @@ class InputRouter {
     int volume_ = 100;
     bool shiftHeld_[2] = {false, false};
 };
+
+// The application's router (App::input(), which CreateInputRouter made).
+InputRouter& Input(App& app);
 
 // What a pad control means during play: the arrows, jump, fire; kNone for the rest.
 Action PlayActionOfPad(PadControl control);

@@ -4,6 +4,7 @@
 
 #include "platform/forms/app.hpp"
 #include "platform/forms/timer.hpp"
+#include "platform/input/input_router.hpp"
 #include "platform/run/input_recorder.hpp"
 #include "platform/run/script_input.hpp"
 
@@ -59,7 +60,7 @@ namespace {
 
 bool IsPauseKey(App& app, const InputEvent& e) {
     return e.kind == InputEvent::Kind::kKeyDown && !e.repeat &&
-           app.input().bindings().ActionOf(e.key) == Action::kPause;
+           Input(app).bindings().ActionOf(e.key) == Action::kPause;
 }
 
 }  // namespace
@@ -70,16 +71,16 @@ bool ScriptFeed::TakesFromPlayer(const InputEvent& event) const {
     // The player pauses a playing level, and resumes only a pause of their own: a pause the
     // recording holds is the recording's to end.
     App& app = App::Get();
-    if (!IsPauseKey(app, event) || !app.input().Playing())
+    if (!IsPauseKey(app, event) || !Input(app).Playing())
         return false;
-    return !app.input().Paused() || playerPaused_;
+    return !Input(app).Paused() || playerPaused_;
 }
 
 void ScriptFeed::PlayedFromPlayer(App& app, const InputEvent& event) {
     if (!IsPauseKey(app, event))
         return;
-    Timer* timer = app.input().PlayTimer();
-    if (app.input().Paused()) {
+    Timer* timer = Input(app).PlayTimer();
+    if (Input(app).Paused()) {
         playerPaused_ = true;
         dueWhenPaused_ = timer->dueMicros();
     } else if (playerPaused_) {
@@ -91,7 +92,7 @@ void ScriptFeed::PlayedFromPlayer(App& app, const InputEvent& event) {
 }
 
 bool ScriptFeed::Holds(App& app) const {
-    return playerPaused_ && app.input().Paused();
+    return playerPaused_ && Input(app).Paused();
 }
 
 void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {

@@ -19,17 +19,6 @@
 
 namespace platform {
 
-Surface ComposeScreen() {
-    App& app = App::Get();
-    Surface screen(app.ScreenWidth(), app.ScreenHeight(), 0);
-    for (Form* f : app.zOrder()) {
-        const Surface& client = app.ScreenPicture(*f);
-        BitBlt(screen, f->ClientLeft(), f->ClientTop(), client.width(), client.height(), client, 0,
-               0, Rop::kSrcCopy);
-    }
-    return screen;
-}
-
 namespace {
 
 void RunWindowed(App& app) {

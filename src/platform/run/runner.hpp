@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/surface.hpp"
-
 namespace platform {
 
 struct RunOptions {
@@ -23,8 +21,5 @@ struct RunOptions {
 // until the process ends. Returns the exit status: 0, 1 after a run-time error, 2 for a bad
 // script or options.
 int RunApplication(const RunOptions& options, const std::function<void()>& start);
-
-// The whole screen: the visible forms' client areas at their positions, on black.
-Surface ComposeScreen();
 
 }  // namespace platform

@@ -3,10 +3,10 @@
 #include <iostream>
 
 #include "platform/core/picture_file.hpp"
+#include "platform/display/screen_picture.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/input/key_names.hpp"
-#include "platform/run/runner.hpp"
 
 namespace platform {
 
@@ -129,7 +129,7 @@ void TakeScreenshot(App& app, const ScriptCommand& c) {
         picture = ComposeScreen();
     } else {
         Form* form = app.FindForm(c.form);
-        picture = app.ScreenPicture(*form);
+        picture = ScreenPicture(app, *form);
     }
     if (!SavePng(picture, c.file))
         std::cerr << "dunspelt: cannot write screenshot " << c.file << "\n";

@@ -19,6 +19,7 @@
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
 #include "platform/host/sdl_frontend.hpp"
+#include "platform/input/input_router.hpp"
 #include "platform/run/input_recorder.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
@@ -99,10 +100,10 @@ class SdlPads : public ::testing::Test {
         auto frontend = platform::SdlFrontend::Create(why);
         ASSERT_TRUE(frontend) << why;
         app.SetFrontend(std::move(frontend));
-        app.input().SetBindings(platform::KeyBindings());
-        app.input().SetDeadZone(30);
+        platform::Input(app).SetBindings(platform::KeyBindings());
+        platform::Input(app).SetDeadZone(30);
         // The dummy driver's windows come and go without a window manager: no focus pauses.
-        app.input().SetPauseOnFocusLoss(false);
+        platform::Input(app).SetPauseOnFocusLoss(false);
         game::StartLevel(game::Levels().front());
         Pump();
     }
@@ -129,7 +130,7 @@ class SdlPads : public ::testing::Test {
     static void Pump() {
         for (int i = 0; i < 3; ++i) App::Get().DoEvents();
     }
-    static size_t Pads() { return App::Get().input().pads().Count(); }
+    static size_t Pads() { return platform::Input(App::Get()).pads().Count(); }
     // A new SDL front end, as a new run of the game would start it.
     static void RestartFrontend() {
         App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
@@ -232,13 +233,13 @@ TEST_F(SdlPads, PadsPluggedInDuringPlayWorkAndUnpluggingOneLetsGoOfWhatItHeld) {
     // Start pauses the game.
     second.Button(SDL_CONTROLLER_BUTTON_START, true);
     Pump();
-    EXPECT_TRUE(App::Get().input().Paused());
+    EXPECT_TRUE(platform::Input(App::Get()).Paused());
     second.Button(SDL_CONTROLLER_BUTTON_START, false);
     Pump();
-    EXPECT_TRUE(App::Get().input().Paused());
+    EXPECT_TRUE(platform::Input(App::Get()).Paused());
     second.Button(SDL_CONTROLLER_BUTTON_START, true);
     Pump();
-    EXPECT_FALSE(App::Get().input().Paused());
+    EXPECT_FALSE(platform::Input(App::Get()).Paused());
 }
 
 // Runs the game's timers for `ms` of game time, as the headless harness's waits do.
@@ -331,16 +332,16 @@ TEST_F(SdlPads, AGamePlayedWithAPadIsRecordedAndReplaysHeadlessToTheSameTicks) {
 
 TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
     App& app = App::Get();
-    app.input().SetVolume(app, 50);
+    platform::Input(app).SetVolume(app, 50);
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
-    EXPECT_TRUE(app.input().Muted());
+    EXPECT_TRUE(platform::Input(app).Muted());
     EXPECT_EQ(Mix_Volume(0, -1), 0);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
-    app.input().SetVolume(app, 100);
+    platform::Input(app).SetVolume(app, 100);
 }
 
 TEST_F(SdlPads, MappingsComeFromTheSettingsFolderAndTheEnvironmentHasTheLastWord) {
