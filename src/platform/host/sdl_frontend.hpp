@@ -1,7 +1,8 @@
 // The windowed front end: one SDL window per visible form, scaled and placed for the display,
-// fullscreen on request, keyboard and mouse, music.
+// fullscreen on request, keyboard and mouse, pads, music. Split by device: process set-up and
+// the wait before a tick here (sdl_frontend.cpp), windows and presenting (sdl_windows.cpp),
+// events (sdl_events.cpp), sound (sdl_audio.cpp) and pads (sdl_pads.cpp).
 #pragma once
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,10 +13,10 @@
 #include "platform/core/surface.hpp"
 #include "platform/display/frame_pacer.hpp"
 #include "platform/forms/frontend.hpp"
+#include "platform/host/sdl_audio.hpp"
 #include "platform/host/sdl_pads.hpp"
 
 struct SDL_Window;
-struct Mix_Chunk;
 
 namespace platform {
 
@@ -64,7 +65,6 @@ class SdlFrontend : public Frontend {
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
     Form* FormOfNativeWindow(uint64_t nativeId) const;
-    void OpenAudio();
     void ApplyStacking(App& app);
 
     // Sizes and places one window for the current scale and fullscreen state.
@@ -98,9 +98,7 @@ class SdlFrontend : public Frontend {
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;
-    bool audio_ = false;
-    Mix_Chunk* playing_ = nullptr;
-    Mix_Chunk* alert_ = nullptr;
+    host::SdlAudio audio_;
     host::SdlPads pads_;
     std::string titleSuffix_;
 };
