@@ -36,9 +36,6 @@ inline i32 Add32(i32 a, i32 b) {
 inline i32 Sub32(i32 a, i32 b) {
     return ToI32(int64_t(a) - b);
 }
-inline i32 Mul32(i32 a, i32 b) {
-    return ToI32(int64_t(a) * b);
-}
 
 // A label's text read as a number: optional spaces, optional sign, digits (and an optional
 // fractional part). Anything else is a type mismatch (error 13).

@@ -36,7 +36,6 @@ class App {
     int64_t NowMs() const { return clock_->NowMicros() / 1000; }
 
     // The folder of the executable (or --app-dir), without a trailing separator.
-    const std::string& Path() const { return path_; }
     void SetPath(std::string path) { path_ = std::move(path); }
     // Joins the application folder with a relative name written with backslashes
     // ("\muz\menu.wav"), using the platform's separator.

@@ -43,7 +43,6 @@ class Form {
 
     void SetBackColour(uint32_t colour);
     void SetBackgroundPicture(std::shared_ptr<Surface> picture);
-    std::shared_ptr<Surface> BackgroundPicture() const { return background_; }
 
     BorderStyle border() const { return border_; }
     int ClientWidth() const { return clientWidth_; }

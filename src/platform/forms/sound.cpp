@@ -7,8 +7,6 @@ namespace platform {
 void PlaySoundFile(const std::string& path) {
     App& app = App::Get();
     app.TraceEvent("sound", "file", app.RelativeName(path));
-    if (app.frontend().IsHeadless())
-        return;
     app.frontend().PlaySound(path);
 }
 

@@ -20,7 +20,7 @@ bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
            fullscreenKeys_.end();
 }
 
-void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
+void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (pads_.Translate(e, out))
@@ -78,7 +78,7 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 for (auto& [form, w] : windows_)
                     out.push_back({InputEvent::Kind::kClose, form, nullptr});
                 if (windows_.empty())
-                    App::Get().EndProcess(0);
+                    app.EndProcess(0);
                 break;
             case SDL_SYSWMEVENT:
                 // A window destroyed from outside counts as closed with its close box.

@@ -153,7 +153,7 @@ SdlFrontend::~SdlFrontend() {
 void SdlFrontend::Shown(App& app, Form& form) {
     // Creating a window is slow (a tenth of a second or more); doing it here keeps it out of
     // the first ticks of a level.
-    WindowFor(&form);
+    WindowFor(app, &form);
     Present(app);
 }
 

@@ -60,7 +60,7 @@ class SdlFrontend : public Frontend {
 
     SdlFrontend() = default;
     void ReadDisplaySettings();
-    Window& WindowFor(Form* form);
+    Window& WindowFor(App& app, Form* form);
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;

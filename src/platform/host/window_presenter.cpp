@@ -65,13 +65,6 @@ void WindowPresenter::DropRenderer() {
     renderer_ = nullptr;
 }
 
-std::string WindowPresenter::DriverName() const {
-    SDL_RendererInfo info;
-    if (renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0)
-        return info.name;
-    return "window surface";
-}
-
 display::Size WindowPresenter::DrawableSize() const {
     display::Size out;
     if (!renderer_ || SDL_GetRendererOutputSize(renderer_, &out.width, &out.height) != 0)

@@ -32,8 +32,6 @@ class WindowPresenter {
 
     // The window's size in real pixels (larger than its size on a high-density display).
     display::Size DrawableSize() const;
-    // The render driver in use, or "window surface".
-    std::string DriverName() const;
 
   private:
     bool ShowThroughWindowSurface(const Surface& picture, display::Rect shown);

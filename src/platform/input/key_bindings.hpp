@@ -44,7 +44,6 @@ class KeyBindings {
 
     // The action of a physical key, or kNone.
     Action ActionOf(int key) const;
-    const std::vector<int>& KeysOf(Action action) const { return keys_[size_t(action)]; }
 
   private:
     std::array<std::vector<int>, size_t(Action::kCount)> keys_;

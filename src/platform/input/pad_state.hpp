@@ -49,7 +49,6 @@ class PadState {
   public:
     // Percent of the travel that is ignored (0 to 90).
     void SetDeadZone(int percent) { deadZone_ = percent; }
-    int DeadZone() const { return deadZone_; }
 
     // Each returns what changed, in order. Input from a pad that is not connected is ignored.
     std::vector<PadChange> Add(int pad);

@@ -30,13 +30,6 @@ bool g_fromFile = false;
 
 }  // namespace
 
-const std::vector<std::string>& BindableActions() {
-    static const std::vector<std::string> actions = {"left", "right",      "up",        "down",
-                                                     "jump", "fire",       "quit",      "pause",
-                                                     "mute", "fullscreen", "screenshot"};
-    return actions;
-}
-
 std::vector<SettingDef> GameSettingDefs() {
     // Key names are SDL's physical key (scancode) names; two keys are separated by a comma.
     return {

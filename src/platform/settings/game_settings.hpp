@@ -11,9 +11,6 @@ namespace platform {
 // Every setting with its default and comment, in the order the file lists them.
 std::vector<SettingDef> GameSettingDefs();
 
-// The actions a key can be bound to, in the [keys] section's order.
-const std::vector<std::string>& BindableActions();
-
 // Where this run's settings come from: `--settings FILE` when given; otherwise the player's
 // config folder for a windowed run, and none for a headless run (a script or trace must not
 // depend on the machine it runs on).
