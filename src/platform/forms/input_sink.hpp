@@ -18,6 +18,8 @@ class InputSink {
     virtual void Route(App& app, const InputEvent& event) = 0;
     // A click in the paused play window resumes play (and does nothing else); true if so.
     virtual bool ClickResumes(App& app, const InputEvent& event) = 0;
+    // A form has just come to the front and takes the keys from now on.
+    virtual void FormTookKeys(App& app, Form& form) = 0;
     // Whether `form` is the play window held by pause: the screen shows it under the overlay.
     virtual bool ShowsPaused(const Form& form) const = 0;
 };

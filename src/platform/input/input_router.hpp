@@ -6,6 +6,7 @@
 #include "platform/forms/input_sink.hpp"
 #include "platform/input/key_bindings.hpp"
 #include "platform/input/pad_state.hpp"
+#include "platform/input/screen_entry_guard.hpp"
 
 namespace platform {
 
@@ -38,6 +39,7 @@ class InputRouter : public InputSink {
     void Route(App& app, const InputEvent& event) override;
     bool ClickResumes(App& app, const InputEvent& event) override;
     bool ShowsPaused(const Form& form) const override { return &form == playWindow_ && Paused(); }
+    void FormTookKeys(App& app, Form& form) override;
 
   private:
     enum class Nav { kNone, kPrevious, kNext, kPress, kBack };
@@ -60,6 +62,8 @@ class InputRouter : public InputSink {
     bool muted_ = false;
     int volume_ = 100;
     bool shiftHeld_[2] = {false, false};
+    Form* keyForm_ = nullptr;  // the form that took the keys last
+    ScreenEntryGuard entryGuard_;
 };
 
 // The application's router (App::input(), which CreateInputRouter made).
