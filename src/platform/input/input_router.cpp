@@ -5,6 +5,7 @@
 #include "platform/forms/button_focus.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/forms/timer.hpp"
+#include "platform/input/menu_navigation.hpp"
 
 namespace platform {
 
@@ -43,41 +44,6 @@ InputRouter& Input(App& app) {
     return static_cast<InputRouter&>(app.input());
 }
 
-void InputRouter::SetPlayWindow(Form* form, Timer* timer) {
-    playWindow_ = form;
-    playTimer_ = timer;
-}
-
-void InputRouter::SetVolume(App& app, int percent) {
-    volume_ = percent;
-    app.frontend().SetVolume(muted_ ? 0 : volume_);
-}
-
-bool InputRouter::Playing() const {
-    return playWindow_ && playTimer_ && playWindow_->loaded() && playWindow_->visible() &&
-           playTimer_->EnabledNow();
-}
-
-bool InputRouter::Paused() const {
-    return playTimer_ && playTimer_->Paused();
-}
-
-void InputRouter::Pause(App& app) {
-    if (!Playing() || Paused())
-        return;
-    playTimer_->SetPaused(true);
-    app.frontend().PauseSound(true);
-    app.TraceEvent("pause");
-}
-
-void InputRouter::Resume(App& app) {
-    if (!Paused())
-        return;
-    playTimer_->SetPaused(false);
-    app.frontend().PauseSound(false);
-    app.TraceEvent("resume");
-}
-
 void InputRouter::Route(App& app, const InputEvent& e) {
     using K = InputEvent::Kind;
     switch (e.kind) {
@@ -102,7 +68,7 @@ void InputRouter::Route(App& app, const InputEvent& e) {
 }
 
 bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
-    if (!Paused() || e.form != playWindow_)
+    if (!Paused() || e.form != PlayWindow())
         return false;
     Resume(app);
     return true;
@@ -111,7 +77,7 @@ bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
 void InputRouter::FormTookKeys(App& app, Form& form) {
     // A screen that comes up while the play window has the keys opened by itself, under the
     // player's hands.
-    const bool openedByPlay = keyForm_ && keyForm_ == playWindow_ && &form != playWindow_;
+    const bool openedByPlay = keyForm_ && keyForm_ == PlayWindow() && &form != PlayWindow();
     keyForm_ = &form;
     entryGuard_.ScreenTookKeys(app.NowMicros(), openedByPlay, pads_);
 }
@@ -119,15 +85,10 @@ void InputRouter::FormTookKeys(App& app, Form& form) {
 bool InputRouter::AroundTheGame(App& app, Action action) {
     switch (action) {
         case Action::kPause:
-            if (Paused())
-                Resume(app);
-            else
-                Pause(app);
+            pause_.TogglePause(app);
             return true;
         case Action::kMute:
-            muted_ = !muted_;
-            app.frontend().SetVolume(muted_ ? 0 : volume_);
-            app.TraceEvent(muted_ ? "mute" : "unmute");
+            pause_.ToggleMute(app);
             return true;
         case Action::kScreenshot:
             SaveScreenshot(app);
@@ -140,71 +101,13 @@ bool InputRouter::AroundTheGame(App& app, Action action) {
     }
 }
 
-InputRouter::Nav InputRouter::NavOfKey(int key, Action action) const {
-    switch (key) {
-        case kPhysTab:
-            return shiftHeld_[0] || shiftHeld_[1] ? Nav::kPrevious : Nav::kNext;
-        case kPhysLeft:
-        case kPhysUp:
-            return Nav::kPrevious;
-        case kPhysRight:
-        case kPhysDown:
-            return Nav::kNext;
-        case kPhysReturn:
-        case kPhysKeypadEnter:
-        case kPhysSpace:
-            return Nav::kPress;
-        case kPhysEscape:
-            return Nav::kBack;
-        default:
-            break;
-    }
-    // Keys rebound to the moves, jump and quit navigate like the keys they replace.
-    switch (action) {
-        case Action::kLeft:
-        case Action::kUp:
-            return Nav::kPrevious;
-        case Action::kRight:
-        case Action::kDown:
-            return Nav::kNext;
-        case Action::kJump:
-            return Nav::kPress;
-        case Action::kQuit:
-            return Nav::kBack;
-        default:
-            return Nav::kNone;
-    }
-}
-
-void InputRouter::Navigate(Form& form, Nav nav, bool repeat) {
-    switch (nav) {
-        case Nav::kPrevious:
-            MoveButtonFocus(form, -1);
-            break;
-        case Nav::kNext:
-            MoveButtonFocus(form, +1);
-            break;
-        case Nav::kPress:
-            // A held key presses once.
-            if (!repeat)
-                PressFocusedButton(form);
-            break;
-        case Nav::kBack:
-            if (!repeat)
-                PressCancelButton(form);
-            break;
-        case Nav::kNone:
-            break;
-    }
-}
-
 void InputRouter::GameKey(Form& form, Action action, bool down) {
     const int code = GameKeyCodeOf(action);
     if (code == 0)
         return;
     if (down) {
         // Nothing in the world changes while paused; a release still clears its flag.
-        if (&form == playWindow_ && Paused())
+        if (&form == PlayWindow() && Paused())
             return;
         form.DeliverKeyDown(code);
     } else {
@@ -232,7 +135,7 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     GameKey(*active, action, down);
     if (down && active == app.ActiveForm() && HasPictureButtons(*active) &&
         entryGuard_.KeyMayAct(e.key, app.NowMicros()))
-        Navigate(*active, NavOfKey(e.key, action), e.repeat);
+        Navigate(*active, MenuMoveOfKey(e.key, action, shiftHeld_[0] || shiftHeld_[1]), e.repeat);
 }
 
 bool InputRouter::AnyPadHolds(Action action) const {
@@ -284,29 +187,7 @@ void InputRouter::PadChanged(App& app, PadControl control, bool held) {
     if (HasPictureButtons(*active)) {
         if (!held || !entryGuard_.PadMayAct(control, app.NowMicros()))
             return;
-        switch (control) {
-            case PadControl::kDpadLeft:
-            case PadControl::kDpadUp:
-            case PadControl::kStickLeft:
-            case PadControl::kStickUp:
-                Navigate(*active, Nav::kPrevious, false);
-                break;
-            case PadControl::kDpadRight:
-            case PadControl::kDpadDown:
-            case PadControl::kStickRight:
-            case PadControl::kStickDown:
-                Navigate(*active, Nav::kNext, false);
-                break;
-            case PadControl::kA:
-            case PadControl::kStart:
-                Navigate(*active, Nav::kPress, false);
-                break;
-            case PadControl::kB:
-                Navigate(*active, Nav::kBack, false);
-                break;
-            default:
-                break;
-        }
+        Navigate(*active, MenuMoveOfPad(control), false);
         return;
     }
     if (start) {
@@ -333,7 +214,7 @@ void InputRouter::Focus(App& app, const InputEvent& e) {
         app.TraceEvent(what);
     if (e.kind == InputEvent::Kind::kFocusGained)
         return;
-    if (pauseOnFocusLoss_ && (!e.form || e.form == playWindow_))
+    if (pauseOnFocusLoss_ && (!e.form || e.form == PlayWindow()))
         Pause(app);
 }
 
