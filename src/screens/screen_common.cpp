@@ -1,6 +1,7 @@
 #include "screens/screen_common.hpp"
 
 #include "assets/game_pictures.hpp"
+#include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/sound.hpp"
 #include "screens/izvelne.hpp"
@@ -9,7 +10,7 @@
 namespace game {
 
 void PlayGameSound(const std::string& relativeName) {
-    platform::PlaySoundFile(platform::App::Get().FilePath(relativeName));
+    platform::PlaySoundFile(platform::AppFilePath(relativeName));
 }
 
 void ExitGame() {

@@ -5,6 +5,7 @@
 #include "assets/frm_pics.hpp"
 #include "assets/game_pictures.hpp"
 #include "level/level_memory.hpp"
+#include "platform/core/app_folder.hpp"
 #include "platform/core/message_box.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/input/input_router.hpp"
@@ -48,7 +49,7 @@ std::string PrepareGame() {
 void StartProgram(int warp) {
     if (warp == 0) {
         // The intro gives ten quiet seconds to get the first level's memory ready.
-        WarmLevelMemory(platform::App::Get().FilePath("\\maps\\"));
+        WarmLevelMemory(platform::AppFilePath("\\maps\\"));
         intro().Show();
         return;
     }
@@ -57,7 +58,7 @@ void StartProgram(int warp) {
 }
 
 int RunGame(const platform::RunOptions& options, int warp) {
-    platform::App::Get().SetPath(options.appDir);
+    platform::SetAppFolder(options.appDir);
     CreateAllForms();
     if (std::string problem = PrepareGame(); !problem.empty()) {
         const std::string text = "cannot start: " + problem;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "assets/frm_pics.hpp"
+#include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
 #include "world/frm_main.hpp"
@@ -14,7 +15,7 @@ namespace leveltest {
 void InProcessGame::SetUp() {
     app_ = std::make_unique<testsupport::TempApp>();
     platform::App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
-    platform::App::Get().SetPath(app_->dir().string());
+    platform::SetAppFolder(app_->dir().string());
     game::GameData::ResetAll();
 }
 
@@ -26,7 +27,7 @@ void InProcessGame::TearDown() {
 }
 
 std::string InProcessGame::MapsFolder() const {
-    return platform::App::Get().FilePath("\\maps\\");
+    return platform::AppFilePath("\\maps\\");
 }
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "assets/frm_pics.hpp"
+#include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/forms/headless_frontend.hpp"
@@ -25,7 +26,7 @@ void UnloadEveryForm() {
 void PlayWorld::SetUp() {
     static const bool formsCreated = [] {
         platform::App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
-        platform::App::Get().SetPath(DUNSPELT_APP_DIR);
+        platform::SetAppFolder(DUNSPELT_APP_DIR);
         game::CreateAllForms();
         return true;
     }();

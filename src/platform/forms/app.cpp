@@ -22,19 +22,6 @@ void App::SetClock(std::unique_ptr<Clock> clock) {
     clock_ = std::move(clock);
 }
 
-std::string App::FilePath(const std::string& relative) const {
-    std::string out = path_;
-    for (char c : relative) out += (c == '\\') ? '/' : c;
-    return out;
-}
-
-std::string App::RelativeName(const std::string& path) const {
-    std::string prefix = path_ + "/";
-    if (path.compare(0, prefix.size(), prefix) == 0)
-        return path.substr(prefix.size());
-    return path;
-}
-
 void App::RegisterForm(Form* form) {
     forms_.push_back(form);
 }

@@ -35,14 +35,6 @@ class App {
     int64_t NowMicros() const { return clock_->NowMicros(); }
     int64_t NowMs() const { return clock_->NowMicros() / 1000; }
 
-    // The folder of the executable (or --app-dir), without a trailing separator.
-    void SetPath(std::string path) { path_ = std::move(path); }
-    // Joins the application folder with a relative name written with backslashes
-    // ("\muz\menu.wav"), using the platform's separator.
-    std::string FilePath(const std::string& relative) const;
-    // The inverse for traces: a path under the application folder, relative, with '/'.
-    std::string RelativeName(const std::string& path) const;
-
     // The icon of every window.
     void SetWindowIcon(std::shared_ptr<Surface> icon) { icon_ = std::move(icon); }
     const Surface* WindowIcon() const { return icon_.get(); }
@@ -122,7 +114,6 @@ class App {
 
     std::unique_ptr<Frontend> frontend_;
     std::unique_ptr<Clock> clock_;
-    std::string path_ = ".";
     std::vector<Form*> forms_;
     std::vector<Form*> zOrder_;
     std::vector<Timer*> timers_;

@@ -1,4 +1,5 @@
 #include "platform/forms/sound.hpp"
+#include "platform/core/app_folder.hpp"
 
 #include "platform/forms/app.hpp"
 
@@ -6,7 +7,7 @@ namespace platform {
 
 void PlaySoundFile(const std::string& path) {
     App& app = App::Get();
-    app.TraceEvent("sound", "file", app.RelativeName(path));
+    app.TraceEvent("sound", "file", AppRelativeName(path));
     app.frontend().PlaySound(path);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/run/runner.hpp"
+#include "platform/core/app_folder.hpp"
 
 #include <cstdio>
 #include <fstream>
@@ -99,7 +100,7 @@ void ReportError(App& app, const RuntimeError& e) {
 
 int RunApplication(const RunOptions& options, const std::function<void()>& start) {
     App& app = App::Get();
-    app.SetPath(options.appDir);
+    SetAppFolder(options.appDir);
     if (options.stats)
         app.stats().Enable();
     std::vector<ScriptCommand> script;

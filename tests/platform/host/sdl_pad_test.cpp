@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assets/frm_pics.hpp"
+#include "platform/core/app_folder.hpp"
 #include "platform/core/clock.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
@@ -91,7 +92,7 @@ class SdlPads : public ::testing::Test {
         testsupport::TestLevel level = testsupport::FlatLevel(2000, 600, 454);
         app_.WriteLevel("level1", level.map, level.mask);
         App& app = App::Get();
-        app.SetPath(app_.dir().string());
+        platform::SetAppFolder(app_.dir().string());
         app.SetClock(std::make_unique<platform::VirtualClock>());  // no tick runs by itself
         GD::ResetAll();
         game::CreateAllForms();
