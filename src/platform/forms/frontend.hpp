@@ -1,7 +1,10 @@
 // What the application needs from a front end: real SDL windows, or nothing at all (headless).
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,8 +43,19 @@ class Frontend {
     virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
 };
 
+// What the windowed front end is handed from the settings (the run part reads them once).
+struct WindowSettings {
+    std::optional<double> scale;        // game pixels to screen pixels; nullopt: fit the desktop
+    bool integerScaling = false;        // whole-number scale factors only
+    bool fullscreen = false;            // start in borderless fullscreen
+    std::vector<int> fullscreenKeys;    // physical keys that toggle it (Alt+Enter always does)
+    std::filesystem::path padMappings;  // a gamecontrollerdb.txt beside the settings file
+    // The player toggled fullscreen; the settings part remembers it.
+    std::function<void(bool fullscreen)> fullscreenChanged;
+};
+
 // The windowed front end, made by the host part (the only code that sees SDL); nullptr when
 // there is no display, and `why` then says what failed.
-std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why);
+std::unique_ptr<Frontend> CreateWindowedFrontend(const WindowSettings& settings, std::string& why);
 
 }  // namespace platform

@@ -14,7 +14,6 @@
 #endif
 #include <vector>
 
-#include "platform/core/user_dirs.hpp"
 #include "platform/display/display_probe.hpp"
 #include "platform/display/screen_picture.hpp"
 #include "platform/forms/app.hpp"
@@ -22,11 +21,10 @@
 #include "platform/host/window_manager.hpp"
 #include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
-#include "platform/settings/game_settings.hpp"
 
 namespace platform {
 
-std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
+std::unique_ptr<SdlFrontend> SdlFrontend::Create(const WindowSettings& settings, std::string& why) {
 #ifdef __linux__
     // The kernel may let a sleep run 50 microseconds long by default to save wake-ups; the
     // wait for the next tick sleeps to within a fraction of a millisecond of it.
@@ -79,13 +77,11 @@ std::unique_ptr<SdlFrontend> SdlFrontend::Create(std::string& why) {
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0)
         f->usable_ = {usable.w, usable.h};
-    f->ReadDisplaySettings();
+    f->TakeSettings(settings);
     f->hasWindowManager_ = HasWindowManager();
     f->audio_.Open();
     // Pads are optional: without SDL's controller part the game is played from the keyboard.
-    const auto& settingsFile = GameSettings().path();
-    f->pads_.Start((settingsFile.empty() ? ConfigFolder() : settingsFile.parent_path()) /
-                   "gamecontrollerdb.txt");
+    f->pads_.Start(settings.padMappings);
     return f;
 }
 
@@ -101,40 +97,21 @@ bool HasRenderNode() {
     return false;
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
-void SdlFrontend::ReadDisplaySettings() {
-    const SettingsFile& settings = GameSettings();
-    forcedScale_ = display::ParseScale(settings.Get("display", "scale"));
-    integerOnly_ = settings.Get("display", "integer_scaling") == "true";
-    fullscreen_ = settings.Get("display", "fullscreen") == "true";
+void SdlFrontend::TakeSettings(const WindowSettings& settings) {
+    forcedScale_ = settings.scale;
+    integerOnly_ = settings.integerScaling;
+    fullscreen_ = settings.fullscreen;
     if (forcedScale_)
         scale_ = display::ApplyIntegerOnly(*forcedScale_, integerOnly_);
     else
         scale_ =
             display::AutoScale(usable_, display::kGameWindow,
                                {2 * kFrameBorder, 2 * kFrameBorder + kCaptionHeight}, integerOnly_);
-    // The toggle's keys, by SDL's key names; Alt+Enter always toggles too.
-    std::string names = settings.Get("keys", "fullscreen");
-    for (size_t start = 0; start <= names.size();) {
-        size_t comma = names.find(',', start);
-        if (comma == std::string::npos)
-            comma = names.size();
-        const SDL_Scancode code =
-            SDL_GetScancodeFromName(Trimmed(names.substr(start, comma - start)).c_str());
-        if (code != SDL_SCANCODE_UNKNOWN)
-            fullscreenKeys_.push_back(int(code));
-        start = comma + 1;
-    }
-    if (fullscreenKeys_.empty())
-        fullscreenKeys_.push_back(int(SDL_SCANCODE_F11));
+    // Alt+Enter always toggles too.
+    fullscreenKeys_ = settings.fullscreenKeys;
+    fullscreenChanged_ = settings.fullscreenChanged;
     // SDL's own choice unless the player names one; SDL's software renderer where no GPU is.
     const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
     if ((!asked || !*asked) && !HasRenderNode())
@@ -206,8 +183,8 @@ void SdlFrontend::SetVolume(int percent) {
     audio_.SetVolume(percent);
 }
 
-std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why) {
-    return SdlFrontend::Create(why);
+std::unique_ptr<Frontend> CreateWindowedFrontend(const WindowSettings& settings, std::string& why) {
+    return SdlFrontend::Create(settings, why);
 }
 
 }  // namespace platform

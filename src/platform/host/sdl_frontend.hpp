@@ -3,6 +3,7 @@
 // the wait before a tick here (sdl_frontend.cpp), windows and presenting (sdl_windows.cpp),
 // events (sdl_events.cpp), sound (sdl_audio.cpp) and pads (sdl_pads.cpp).
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,7 +27,7 @@ class WindowPresenter;
 class SdlFrontend : public Frontend {
   public:
     // nullptr when there is no display; `why` then says what failed.
-    static std::unique_ptr<SdlFrontend> Create(std::string& why);
+    static std::unique_ptr<SdlFrontend> Create(const WindowSettings& settings, std::string& why);
     ~SdlFrontend() override;
 
     bool IsHeadless() const override { return false; }
@@ -59,7 +60,7 @@ class SdlFrontend : public Frontend {
     };
 
     SdlFrontend() = default;
-    void ReadDisplaySettings();
+    void TakeSettings(const WindowSettings& settings);
     Window& WindowFor(App& app, Form* form);
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
@@ -90,6 +91,7 @@ class SdlFrontend : public Frontend {
     bool hasWindowManager_ = true;
     bool toggleRequested_ = false;
     std::vector<int> fullscreenKeys_;  // scancodes
+    std::function<void(bool)> fullscreenChanged_;
     std::string renderDriver_;
     FramePacer pacer_;
 

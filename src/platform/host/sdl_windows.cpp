@@ -12,7 +12,6 @@
 #include "platform/host/sdl_frontend.hpp"
 #include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
-#include "platform/settings/game_settings.hpp"
 
 namespace platform {
 
@@ -131,7 +130,8 @@ void SdlFrontend::Layout(Form& form, Window& w) {
 
 void SdlFrontend::ToggleFullscreen(App& app) {
     fullscreen_ = !fullscreen_;
-    ChangeGameSetting("display", "fullscreen", fullscreen_ ? "true" : "false");
+    if (fullscreenChanged_)
+        fullscreenChanged_(fullscreen_);
     for (Form* form : app.zOrder()) {
         auto it = windows_.find(form);
         if (it != windows_.end() && it->second.window)

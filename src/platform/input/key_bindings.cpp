@@ -59,13 +59,22 @@ KeyBindings::KeyBindings() {
     for (size_t i = 0; i < keys_.size(); ++i) keys_[i] = kDefaultKeys[i];
 }
 
-bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& why) {
-    keys.clear();
+std::vector<std::string> SplitKeyList(const std::string& text) {
+    std::vector<std::string> names;
     size_t start = 0;
     for (;;) {
         const size_t comma = text.find(',', start);
-        const std::string name =
-            Trim(text.substr(start, comma == std::string::npos ? comma : comma - start));
+        names.push_back(
+            Trim(text.substr(start, comma == std::string::npos ? comma : comma - start)));
+        if (comma == std::string::npos)
+            return names;
+        start = comma + 1;
+    }
+}
+
+bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& why) {
+    keys.clear();
+    for (const std::string& name : SplitKeyList(text)) {
         const int key = KeyOfName(name);
         if (key == 0) {
             why = "unknown key name '" + name + "'";
@@ -73,9 +82,6 @@ bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& 
         }
         if (std::find(keys.begin(), keys.end(), key) == keys.end())
             keys.push_back(key);
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
     }
     if (keys.size() > 2) {
         why = "at most two keys per action";

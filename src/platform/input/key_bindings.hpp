@@ -49,6 +49,8 @@ class KeyBindings {
     std::array<std::vector<int>, size_t(Action::kCount)> keys_;
 };
 
+// The names in a list such as "Left Ctrl, Right Ctrl", trimmed, empty ones included.
+std::vector<std::string> SplitKeyList(const std::string& text);
 // Parses "Left Ctrl, Right Ctrl" into physical keys; false (with `why`) for an unknown name or
 // a wrong count.
 bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& why);

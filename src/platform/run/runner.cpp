@@ -16,6 +16,7 @@
 #include "platform/run/paced_runner.hpp"
 #include "platform/run/script.hpp"
 #include "platform/run/script_input.hpp"
+#include "platform/run/window_settings.hpp"
 #include "platform/settings/game_settings.hpp"
 
 namespace platform {
@@ -118,7 +119,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         if (!options.replay.empty() && !LoadScript(app, options.replay, script, strict))
             return 2;
         std::string why;
-        auto frontend = CreateWindowedFrontend(why);
+        auto frontend = CreateWindowedFrontend(WindowSettingsFrom(GameSettings()), why);
         if (!frontend) {
             std::cerr << "dunspelt: no display available (" << why
                       << "); use --headless to run without one\n";

@@ -22,6 +22,8 @@
 #include "platform/host/sdl_frontend.hpp"
 #include "platform/input/input_router.hpp"
 #include "platform/run/input_recorder.hpp"
+#include "platform/run/window_settings.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"
@@ -98,7 +100,8 @@ class SdlPads : public ::testing::Test {
         game::CreateAllForms();
         ASSERT_EQ(game::PrepareGame(), "");
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(why);
+        auto frontend = platform::SdlFrontend::Create(
+            platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         app.SetFrontend(std::move(frontend));
         platform::Input(app).SetBindings(platform::KeyBindings());
@@ -136,7 +139,8 @@ class SdlPads : public ::testing::Test {
     static void RestartFrontend() {
         App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(why);
+        auto frontend = platform::SdlFrontend::Create(
+            platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         App::Get().SetFrontend(std::move(frontend));
         Pump();
