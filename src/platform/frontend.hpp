@@ -38,6 +38,8 @@ class Frontend {
     virtual void ToggleFullscreen() {}
     // Added to every window's title (a replay says so); nothing to do without windows.
     virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
+    // The game's speed has just changed: shown over the play window's picture for a moment.
+    virtual void ShowSpeed(int /*percent*/) {}
 };
 
 // The windowed front end, made by the host part (the only code that sees SDL); nullptr when

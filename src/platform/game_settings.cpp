@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/display_geometry.hpp"
+#include "platform/game_speed.hpp"
 #include "platform/user_dirs.hpp"
 
 namespace platform {
@@ -31,9 +32,9 @@ bool g_fromFile = false;
 }  // namespace
 
 const std::vector<std::string>& BindableActions() {
-    static const std::vector<std::string> actions = {"left", "right",      "up",        "down",
-                                                     "jump", "fire",       "quit",      "pause",
-                                                     "mute", "fullscreen", "screenshot"};
+    static const std::vector<std::string> actions = {
+        "left",  "right", "up",         "down",       "jump",   "fire",  "quit",
+        "pause", "mute",  "fullscreen", "screenshot", "slower", "faster"};
     return actions;
 }
 
@@ -48,6 +49,8 @@ std::vector<SettingDef> GameSettingDefs() {
         {"input", "dead_zone", "30", "gamepad stick dead zone in percent, 0 to 90",
          IntegerIn(0, 90)},
         {"input", "pause_on_focus_loss", "true", "pause when the game window loses focus", IsBool},
+        {"assist", "speed", "100", "game speed in percent: 50 to 100 in steps of 10 (F9, F10)",
+         IsSpeedText},
         {"keys", "left", "Left", "walk left", nullptr},
         {"keys", "right", "Right", "walk right", nullptr},
         {"keys", "up", "Up", "up (recorded, no effect)", nullptr},
@@ -59,6 +62,8 @@ std::vector<SettingDef> GameSettingDefs() {
         {"keys", "mute", "M", "mute and unmute all sound", nullptr},
         {"keys", "fullscreen", "F11", "fullscreen on and off (Alt+Enter too)", nullptr},
         {"keys", "screenshot", "F12", "save a screenshot", nullptr},
+        {"keys", "slower", "F9", "game speed one step slower (in play)", nullptr},
+        {"keys", "faster", "F10", "game speed one step faster (in play)", nullptr},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "platform/app.hpp"
 #include "platform/button_focus.hpp"
 #include "platform/form.hpp"
+#include "platform/game_speed.hpp"
 #include "platform/screenshot.hpp"
 #include "platform/timer.hpp"
 
@@ -118,6 +119,11 @@ bool InputRouter::AroundTheGame(App& app, Action action) {
         case Action::kFullscreen:
             app.frontend().ToggleFullscreen();
             return true;
+        case Action::kSlower:
+        case Action::kFaster:
+            if (Playing())
+                StepSpeed(app, action == Action::kFaster ? +1 : -1);
+            return true;
         default:
             return false;
     }
@@ -201,7 +207,7 @@ void InputRouter::Key(App& app, const InputEvent& e) {
         shiftHeld_[e.key == kPhysRightShift] = down;
     const Action action = bindings_.ActionOf(e.key);
     if (GameKeyCodeOf(action) == 0 && action != Action::kNone) {
-        // Pause, mute, screenshot, fullscreen: once per press, not on auto-repeat.
+        // Pause, mute, screenshot, fullscreen, speed: once per press, not on auto-repeat.
         if (down && !e.repeat)
             AroundTheGame(app, action);
         return;

@@ -45,7 +45,7 @@ class InputRouter {
     void Pad(App& app, const InputEvent& event);
     void PadChanged(App& app, PadControl control, bool held);
     void Focus(App& app, const InputEvent& event);
-    // Pause, mute, screenshot, fullscreen; false for the other actions.
+    // Pause, mute, screenshot, fullscreen, speed; false for the other actions.
     bool AroundTheGame(App& app, Action action);
     Nav NavOfKey(int key, Action action) const;
     void Navigate(Form& form, Nav nav, bool repeat);

@@ -23,6 +23,7 @@
 #include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
 #include "platform/pause_overlay.hpp"
+#include "platform/speed_overlay.hpp"
 #include "platform/user_dirs.hpp"
 
 namespace platform {
@@ -354,11 +355,14 @@ const Surface& SdlFrontend::PictureFor(Form& form) {
     // overlay.
     const Surface& client = form.Client();
     const bool paused = App::Get().HasOverlay(form);
-    if (!paused && !overlay_)
+    const bool speedShown = ShowsSpeed(form);
+    if (!paused && !speedShown && !overlay_)
         return client;
     overlaid_ = client;
     if (paused)
         DrawPauseOverlay(overlaid_);
+    if (speedShown)
+        DrawSpeedOverlay(overlaid_, speedShown_);
     if (overlay_)
         overlay_(form, overlaid_);
     return overlaid_;
@@ -388,8 +392,10 @@ void SdlFrontend::Present(App& app) {
     // A changed picture goes to the screen when the pacer allows (once per refresh, in a gap
     // between ticks), and is copied only then: pictures of ticks between two refreshes are
     // never seen. A new window shows its first picture without waiting.
-    const int64_t now = app.clock().PaceMicros();
-    const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
+    // The pacer works in real time: at a slower game speed the ticks are further apart.
+    const int64_t now = app.RealMicros();
+    const bool answersInput = AnswersInput(app);
+    const bool frameDue = pacer_.MayShow(now, RealTimeOf(app, app.NextTimerDue()), answersInput);
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
         Window& w = WindowFor(form);
@@ -407,8 +413,9 @@ void SdlFrontend::Present(App& app) {
                 SDL_SetWindowPosition(w.window, origin.x, origin.y);
             }
         }
-        const bool changed =
-            w.shownVersion != form->version() || w.shownPauseOverlay != app.HasOverlay(*form);
+        const bool changed = w.shownVersion != form->version() ||
+                             w.shownPauseOverlay != app.HasOverlay(*form) ||
+                             w.shownSpeed != ShowsSpeed(*form);
         if (changed)
             w.showPending = true;
         if (!w.showPending || (!frameDue && w.everShown))
@@ -417,6 +424,7 @@ void SdlFrontend::Present(App& app) {
         w.presenter->Show(PictureFor(*form), changed, w.shown);
         w.shownVersion = form->version();
         w.shownPauseOverlay = app.HasOverlay(*form);
+        w.shownSpeed = ShowsSpeed(*form);
         w.showPending = false;
         w.everShown = true;
         shownAny = true;
@@ -424,7 +432,9 @@ void SdlFrontend::Present(App& app) {
     if (shownAny) {
         app.stats().RecordFrame(now);
         if (frameDue)
-            pacer_.Shown(now, app.clock().PaceMicros());
+            pacer_.Shown(now, app.RealMicros());
+        if (frameDue && answersInput)
+            inputWaiting_ = false;
     }
     ApplyStacking(app);
 }
@@ -487,7 +497,25 @@ bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
            fullscreenKeys_.end();
 }
 
-void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
+bool SdlFrontend::AnswersInput(const App& app) const {
+    return inputWaiting_ && app.TimerEventsRun() > inputAtTimerEvent_;
+}
+
+int64_t SdlFrontend::RealTimeOf(const App& app, int64_t paceMicros) {
+    return paceMicros < 0 ? -1 : app.RealMicros() + app.clock().RealMicrosUntil(paceMicros);
+}
+
+bool SdlFrontend::ShowsSpeed(const Form& form) const {
+    return speedShownUntil_ > App::Get().RealMicros() && &form == App::Get().input().PlayWindow();
+}
+
+void SdlFrontend::ShowSpeed(int percent) {
+    speedShown_ = percent;
+    speedShownUntil_ = App::Get().RealMicros() + kSpeedShownMicros;
+}
+
+void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
+    const size_t polled = out.size();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (pads_.Translate(e, out))
@@ -573,13 +601,21 @@ void SdlFrontend::Poll(App&, std::vector<InputEvent>& out) {
                 break;
         }
     }
+    // A new key or pad input: the picture of the tick that takes it in goes out right away.
+    for (size_t i = polled; i < out.size(); ++i)
+        if (IsNewPlayInput(out[i])) {
+            inputWaiting_ = true;
+            inputAtTimerEvent_ = app.TimerEventsRun();
+        }
 }
 
 void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // A frame held back for the display's pace wakes the loop at its slot when it fits
     // before the next tick; otherwise it goes out in the gap after that tick.
+    // Measured in real time from here: at a slower game speed its time runs behind.
+    dueMicros = RealTimeOf(app, dueMicros);
     if (AnyShowPending()) {
-        const int64_t wake = pacer_.WakeFor(app.clock().PaceMicros(), dueMicros);
+        const int64_t wake = pacer_.WakeFor(app.RealMicros(), dueMicros, AnswersInput(app));
         if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
             dueMicros = wake;
     }
@@ -593,7 +629,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // that fraction.
     constexpr int64_t kSpinMicros = 80;
     for (;;) {
-        int64_t remaining = dueMicros - app.clock().PaceMicros();
+        int64_t remaining = dueMicros - app.RealMicros();
         if (remaining <= 0)
             return;
         if (remaining > 3000) {

@@ -42,6 +42,7 @@ class SdlFrontend : public Frontend {
     // The fullscreen action when it comes from elsewhere than this front end's own keys.
     void ToggleFullscreen() override { toggleRequested_ = true; }
     void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
+    void ShowSpeed(int percent) override;
 
     // Draws over a copy of a form's picture on its way to the screen (the form's own picture
     // is untouched); nullptr: the picture goes as it is.
@@ -54,6 +55,7 @@ class SdlFrontend : public Frontend {
         std::unique_ptr<WindowPresenter> presenter;
         uint64_t shownVersion = ~0ULL;
         bool shownPauseOverlay = false;
+        bool shownSpeed = false;
         bool showPending = true;  // the picture or the window changed since it was last shown
         bool everShown = false;
         bool fullscreen = false;
@@ -82,6 +84,12 @@ class SdlFrontend : public Frontend {
     // The form's picture as it goes to the screen, with any overlay drawn over a copy.
     const Surface& PictureFor(Form& form);
     bool AnyShowPending() const;
+    // Whether the picture to show is that of a tick that took in a new key or pad input.
+    bool AnswersInput(const App& app) const;
+    // A time on the app's pace clock as real time (-1 stays -1).
+    static int64_t RealTimeOf(const App& app, int64_t paceMicros);
+    // Whether a changed game speed is shown over the form's picture now.
+    bool ShowsSpeed(const Form& form) const;
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
     bool IsFullscreenKey(int scancode, int modifiers) const;
@@ -99,6 +107,11 @@ class SdlFrontend : public Frontend {
     std::vector<int> fullscreenKeys_;  // scancodes
     std::string renderDriver_;
     FramePacer pacer_;
+    bool inputWaiting_ = false;      // a new input not yet answered on screen
+    int64_t inputAtTimerEvent_ = 0;  // the timer events run when it came
+    static constexpr int64_t kSpeedShownMicros = 1000000;
+    int64_t speedShownUntil_ = -1;  // real time
+    int speedShown_ = 100;
     Overlay overlay_;
     Surface overlaid_;
 
