@@ -1,8 +1,13 @@
 // When frames go to the screen: no more than the display's refresh rate, never into the next
 // tick, and still now and then when showing a frame is slower than the gap between ticks; a
-// frame answering the player's input goes out right after its tick, taking the next slot.
+// frame answering the player's input goes out right after its tick, taking the next slot. And
+// the clocks they are paced on: the game's time runs at the game's speed against the real time.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "platform/clock.hpp"
 #include "platform/frame_pacer.hpp"
 
 namespace {
@@ -127,6 +132,39 @@ TEST(FramePacer, AnEarlyFrameTakesTheNextSlotSoInputEveryTickStaysAtTheDisplaysR
         }
     EXPECT_LE(frames, 61);
     EXPECT_GE(frames, 50);
+}
+
+template <typename C>
+int64_t GameTime(const C& clock) {
+    return clock.PaceMicros();
+}
+
+template <typename C>
+void RunsAtItsSpeedWithoutJumps(C& clock) {
+    using std::chrono::milliseconds;
+    std::this_thread::sleep_for(milliseconds(5));
+    for (int percent : {50, 70, 100, 60}) {
+        const int64_t before = GameTime(clock);
+        clock.SetSpeed(percent);
+        const int64_t game = GameTime(clock), real = clock.RealMicros();
+        EXPECT_GE(game, before) << percent;
+        EXPECT_LT(game - before, 1000) << percent << ": the change moved the game's time";
+        std::this_thread::sleep_for(milliseconds(20));
+        const int64_t gamePassed = GameTime(clock) - game, realPassed = clock.RealMicros() - real;
+        EXPECT_NEAR(double(gamePassed), double(realPassed) * percent / 100, 500) << percent;
+        // What the runner waits for a time on the game's clock, in real time.
+        EXPECT_NEAR(double(clock.RealMicrosUntil(GameTime(clock) + 7000)), 7000.0 * 100 / percent,
+                    500)
+            << percent;
+    }
+}
+
+TEST(ClockSpeed, TheRealAndPacedClocksRunTheGamesTimeAtItsSpeedWithoutJumps) {
+    platform::RealClock real;
+    RunsAtItsSpeedWithoutJumps(real);
+    platform::PacedClock paced;
+    paced.DropRealTime(3000);
+    RunsAtItsSpeedWithoutJumps(paced);
 }
 
 }  // namespace
