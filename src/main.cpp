@@ -27,6 +27,7 @@ const char kUsage[] =
     "  --scale auto|N   window scale for this run: auto, or 1 to 8 in steps of 0.5\n"
     "  --fullscreen     start in borderless fullscreen for this run (F11 toggles)\n"
     "  --windowed       start in a window for this run\n"
+    "  --speed PERCENT  game speed for this run: 50 to 100 in steps of 10 (a replay: its own)\n"
     "  --help           print this help\n"
     "  --version        print the version\n";
 
@@ -94,6 +95,13 @@ int main(int argc, char** argv) {
             fullscreen = "true";
         } else if (arg == "--windowed") {
             fullscreen = "false";
+        } else if (arg == "--speed") {
+            const std::string percent = value("--speed");
+            if (!platform::IsSpeedText(percent)) {
+                std::fprintf(stderr, "dunspelt: --speed takes 50 to 100 in steps of 10\n");
+                return 2;
+            }
+            options.speed = std::stoi(percent);
         } else if (arg == "--app-dir") {
             options.appDir = value("--app-dir");
         } else if (arg == "--warp") {

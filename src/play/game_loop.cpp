@@ -38,9 +38,10 @@ bool RunGameTickIfReady() {
         ~Done() { tickRunning = false; }
     } done;
     platform::App& app = platform::App::Get();
-    const int64_t start = app.NowMicros();
+    // Pacing figures in real time: at a slower game speed the ticks come more slowly.
+    const int64_t start = app.RealMicros();
     GameTick();
-    app.stats().Record(start, app.NowMicros());
+    app.stats().Record(start, app.RealMicros());
     ++ticksRun;
     WriteTickTrace(ticksRun);
     return FrmMain().loaded();

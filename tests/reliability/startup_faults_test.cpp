@@ -215,10 +215,10 @@ TEST(CommandLine, HelpListsEveryOptionOnOneLineAndVersionPrintsIt) {
         EXPECT_GT(line.size(), option.size() + 10) << option << " has no description";
     }
     // Every option listed is accepted (on a run that ends at once), and only those are.
-    const std::set<std::string> expected = {"--headless",   "--script",  "--trace",    "--record",
-                                            "--replay",     "--warp",    "--app-dir",  "--stats",
-                                            "--help",       "--version", "--settings", "--scale",
-                                            "--fullscreen", "--windowed"};
+    const std::set<std::string> expected = {"--headless",   "--script",   "--trace",    "--record",
+                                            "--replay",     "--warp",     "--app-dir",  "--stats",
+                                            "--help",       "--version",  "--settings", "--scale",
+                                            "--fullscreen", "--windowed", "--speed"};
     EXPECT_EQ(listed, expected);
     // Headless, a script is the only input: without one the game says so and plays nothing.
     for (const std::vector<std::string>& args :

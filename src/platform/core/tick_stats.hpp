@@ -20,7 +20,7 @@ class TickStats {
         if (enabled_ && micros > 0)
             present_.push_back(micros);
     }
-    // A frame put on screen (windowed only), at this time on the app clock.
+    // A frame put on screen (windowed only), at this real time on the app clock.
     void RecordFrame(int64_t micros) {
         if (enabled_)
             frames_.push_back(micros);

@@ -4,14 +4,14 @@
 
 namespace platform {
 
-bool FramePacer::MayShow(int64_t now, int64_t nextTickDue) const {
-    if (now < nextSlot_)
+bool FramePacer::MayShow(int64_t now, int64_t nextTickDue, bool answersInput) const {
+    if (now < EarliestFor(answersInput))
         return false;
     return nextTickDue < 0 || now + cost_ <= nextTickDue || now - lastShown_ >= kMaxHoldMicros;
 }
 
-int64_t FramePacer::WakeFor(int64_t now, int64_t nextTickDue) const {
-    const int64_t at = std::max(now, nextSlot_);
+int64_t FramePacer::WakeFor(int64_t now, int64_t nextTickDue, bool answersInput) const {
+    const int64_t at = std::max(now, EarliestFor(answersInput));
     if (nextTickDue < 0 || at + cost_ <= nextTickDue)
         return at;
     return -1;
@@ -22,7 +22,8 @@ void FramePacer::Shown(int64_t start, int64_t end) {
     // A typical cost, not the worst: one frame held up by a busy window system must not
     // starve the screen for long.
     cost_ = (cost_ * 3 + took) / 4;
-    // Slots follow the display's period; a late frame does not earn a burst of quick ones.
+    // Slots follow the display's period; a late frame does not earn a burst of quick ones,
+    // and an early one (answering input) has taken the slot it came before.
     nextSlot_ = std::max(nextSlot_ + period_, start + period_ / 2);
     lastShown_ = end;
 }

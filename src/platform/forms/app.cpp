@@ -97,7 +97,7 @@ void App::Deliver(const InputEvent& e) {
         inputObserver_(e);
     switch (e.kind) {
         case InputEvent::Kind::kClick:
-            stats_.RecordClick(NowMicros());
+            stats_.RecordClick(RealMicros());
             if (e.form && e.form->visible() && !input_->ClickResumes(*this, e))
                 e.form->DeliverClick(e.control);
             break;
@@ -167,6 +167,7 @@ void App::FireDueTimers() {
             int& depth;
             ~Done() { --depth; }
         } done{timersRunning_};
+        ++timerEventsRun_;
         t->Fire(NowMicros());
     }
 }

@@ -33,6 +33,9 @@ class App {
     Frontend& frontend() { return *frontend_; }
     const Clock& clock() const { return *clock_; }
     int64_t NowMicros() const { return clock_->NowMicros(); }
+    int64_t RealMicros() const { return clock_->RealMicros(); }
+    // The game's speed in percent (the clock runs the game's time at it).
+    void SetSpeed(int percent) { clock_->SetSpeed(percent); }
     int64_t NowMs() const { return clock_->NowMicros() / 1000; }
 
     // The icon of every window.
@@ -82,6 +85,9 @@ class App {
     bool InSetup() const { return setupDepth_ > 0; }
     // The earliest due time of an enabled timer of a loaded form, or -1.
     int64_t NextTimerDue() const;
+    // How many timer events have run: a front end tells by it whether a tick came after an
+    // input.
+    int64_t TimerEventsRun() const { return timerEventsRun_; }
 
     // Ends the process once no window of it is on screen, as when its last window closes.
     // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture
@@ -122,6 +128,7 @@ class App {
     Form* active_ = nullptr;
     int timersRunning_ = 0;
     int setupDepth_ = 0;
+    int64_t timerEventsRun_ = 0;
     bool pollInDoEvents_ = true;
     std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;

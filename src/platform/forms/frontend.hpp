@@ -41,6 +41,8 @@ class Frontend {
     virtual void ToggleFullscreen() {}
     // Added to every window's title (a replay says so); nothing to do without windows.
     virtual void SetTitleSuffix(const std::string& /*suffix*/) {}
+    // The game's speed has just changed: shown over the play window's picture for a moment.
+    virtual void ShowSpeed(int /*percent*/) {}
 };
 
 // What the windowed front end is handed from the settings (the run part reads them once).

@@ -57,6 +57,8 @@ enum PhysicalKey : int {
     kPhysEscape = 41,
     kPhysTab = 43,
     kPhysSpace = 44,
+    kPhysF9 = 66,
+    kPhysF10 = 67,
     kPhysF11 = 68,
     kPhysF12 = 69,
     kPhysPause = 72,

@@ -21,6 +21,7 @@ bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
 }
 
 void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
+    const size_t polled = out.size();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (pads_.Translate(e, out))
@@ -106,6 +107,12 @@ void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
                 break;
         }
     }
+    // A new key or pad input: the picture of the tick that takes it in goes out right away.
+    for (size_t i = polled; i < out.size(); ++i)
+        if (IsNewPlayInput(out[i])) {
+            inputWaiting_ = true;
+            inputAtTimerEvent_ = app.TimerEventsRun();
+        }
 }
 
 }  // namespace platform

@@ -137,8 +137,10 @@ void SdlFrontend::Shown(App& app, Form& form) {
 void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // A frame held back for the display's pace wakes the loop at its slot when it fits
     // before the next tick; otherwise it goes out in the gap after that tick.
+    // Measured in real time from here: at a slower game speed its time runs behind.
+    dueMicros = RealTimeOf(app, dueMicros);
     if (AnyShowPending()) {
-        const int64_t wake = pacer_.WakeFor(app.clock().PaceMicros(), dueMicros);
+        const int64_t wake = pacer_.WakeFor(app.RealMicros(), dueMicros, AnswersInput(app));
         if (wake >= 0 && (dueMicros < 0 || wake < dueMicros))
             dueMicros = wake;
     }
@@ -152,7 +154,7 @@ void SdlFrontend::WaitUntil(App& app, int64_t dueMicros) {
     // that fraction.
     constexpr int64_t kSpinMicros = 80;
     for (;;) {
-        int64_t remaining = dueMicros - app.clock().PaceMicros();
+        int64_t remaining = dueMicros - app.RealMicros();
         if (remaining <= 0)
             return;
         if (remaining > 3000) {

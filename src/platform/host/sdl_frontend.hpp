@@ -44,6 +44,7 @@ class SdlFrontend : public Frontend {
     // The fullscreen action when it comes from elsewhere than this front end's own keys.
     void ToggleFullscreen() override { toggleRequested_ = true; }
     void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
+    void ShowSpeed(int percent) override;
 
   private:
     struct Window {
@@ -51,6 +52,7 @@ class SdlFrontend : public Frontend {
         std::unique_ptr<WindowPresenter> presenter;
         uint64_t shownVersion = ~0ULL;
         bool shownPauseOverlay = false;
+        bool shownSpeed = false;
         bool showPending = true;  // the picture or the window changed since it was last shown
         bool everShown = false;
         bool fullscreen = false;
@@ -76,6 +78,14 @@ class SdlFrontend : public Frontend {
     display::Point WindowOriginInPoints(const Form& form) const;
     display::Rect ShownRect(const Form& form, const Window& w) const;
     bool AnyShowPending() const;
+    // Whether the picture to show is that of a tick that took in a new key or pad input.
+    bool AnswersInput(const App& app) const;
+    // A time on the app's pace clock as real time (-1 stays -1).
+    static int64_t RealTimeOf(const App& app, int64_t paceMicros);
+    // Whether a changed game speed is shown over the form's picture now.
+    bool ShowsSpeed(const App& app, const Form& form) const;
+    // The form's picture as it goes to the screen, with the speed shown over a copy.
+    const Surface& PictureFor(App& app, Form& form);
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
     bool IsFullscreenKey(int scancode, int modifiers) const;
@@ -94,6 +104,13 @@ class SdlFrontend : public Frontend {
     std::function<void(bool)> fullscreenChanged_;
     std::string renderDriver_;
     FramePacer pacer_;
+    bool inputWaiting_ = false;      // a new input not yet answered on screen
+    int64_t inputAtTimerEvent_ = 0;  // the timer events run when it came
+    static constexpr int64_t kSpeedShownMicros = 1000000;
+    int64_t speedShownUntil_ = -1;  // real time
+    int speedShown_ = 100;
+    const Form* speedForm_ = nullptr;
+    Surface speedOverlaid_;
 
     std::map<Form*, Window> windows_;
     std::vector<Form*> stacked_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/display/screen_picture.hpp"
+#include "platform/display/speed_overlay.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/host/sdl_frontend.hpp"
@@ -169,8 +170,10 @@ void SdlFrontend::Present(App& app) {
     // A changed picture goes to the screen when the pacer allows (once per refresh, in a gap
     // between ticks), and is copied only then: pictures of ticks between two refreshes are
     // never seen. A new window shows its first picture without waiting.
-    const int64_t now = app.clock().PaceMicros();
-    const bool frameDue = pacer_.MayShow(now, app.NextTimerDue());
+    // The pacer works in real time: at a slower game speed the ticks are further apart.
+    const int64_t now = app.RealMicros();
+    const bool answersInput = AnswersInput(app);
+    const bool frameDue = pacer_.MayShow(now, RealTimeOf(app, app.NextTimerDue()), answersInput);
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
         Window& w = WindowFor(app, form);
@@ -189,15 +192,17 @@ void SdlFrontend::Present(App& app) {
             }
         }
         const bool changed = w.shownVersion != form->version() ||
-                             w.shownPauseOverlay != ShowsPauseOverlay(app, *form);
+                             w.shownPauseOverlay != ShowsPauseOverlay(app, *form) ||
+                             w.shownSpeed != ShowsSpeed(app, *form);
         if (changed)
             w.showPending = true;
         if (!w.showPending || (!frameDue && w.everShown))
             continue;
         w.shown = ShownRect(*form, w);
-        w.presenter->Show(ScreenPicture(app, *form), changed, w.shown);
+        w.presenter->Show(PictureFor(app, *form), changed, w.shown);
         w.shownVersion = form->version();
         w.shownPauseOverlay = ShowsPauseOverlay(app, *form);
+        w.shownSpeed = ShowsSpeed(app, *form);
         w.showPending = false;
         w.everShown = true;
         shownAny = true;
@@ -205,9 +210,39 @@ void SdlFrontend::Present(App& app) {
     if (shownAny) {
         app.stats().RecordFrame(now);
         if (frameDue)
-            pacer_.Shown(now, app.clock().PaceMicros());
+            pacer_.Shown(now, app.RealMicros());
+        if (frameDue && answersInput)
+            inputWaiting_ = false;
     }
     ApplyStacking(app);
+}
+
+bool SdlFrontend::AnswersInput(const App& app) const {
+    return inputWaiting_ && app.TimerEventsRun() > inputAtTimerEvent_;
+}
+
+int64_t SdlFrontend::RealTimeOf(const App& app, int64_t paceMicros) {
+    return paceMicros < 0 ? -1 : app.RealMicros() + app.clock().RealMicrosUntil(paceMicros);
+}
+
+bool SdlFrontend::ShowsSpeed(const App& app, const Form& form) const {
+    return speedShownUntil_ > app.RealMicros() && &form == speedForm_;
+}
+
+void SdlFrontend::ShowSpeed(int percent) {
+    speedShown_ = percent;
+    speedForm_ = App::Get().ActiveForm();  // the play window: the speed changes only in play
+    speedShownUntil_ = App::Get().RealMicros() + kSpeedShownMicros;
+}
+
+const Surface& SdlFrontend::PictureFor(App& app, Form& form) {
+    // The speed is drawn only here, on the way to the screen: screenshots never hold it.
+    const Surface& picture = ScreenPicture(app, form);
+    if (!ShowsSpeed(app, form))
+        return picture;
+    speedOverlaid_ = picture;
+    DrawSpeedOverlay(speedOverlaid_, speedShown_);
+    return speedOverlaid_;
 }
 
 void SdlFrontend::ApplyStacking(App& app) {

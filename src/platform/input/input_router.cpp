@@ -5,6 +5,7 @@
 #include "platform/forms/button_focus.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/forms/timer.hpp"
+#include "platform/input/game_speed.hpp"
 #include "platform/input/menu_navigation.hpp"
 
 namespace platform {
@@ -96,6 +97,11 @@ bool InputRouter::AroundTheGame(App& app, Action action) {
         case Action::kFullscreen:
             app.frontend().ToggleFullscreen();
             return true;
+        case Action::kSlower:
+        case Action::kFaster:
+            if (Playing())
+                StepSpeed(app, action == Action::kFaster ? +1 : -1);
+            return true;
         default:
             return false;
     }
@@ -122,7 +128,7 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     entryGuard_.KeyChanged(e.key, down);
     const Action action = bindings_.ActionOf(e.key);
     if (GameKeyCodeOf(action) == 0 && action != Action::kNone) {
-        // Pause, mute, screenshot, fullscreen: once per press, not on auto-repeat.
+        // Pause, mute, screenshot, fullscreen, speed: once per press, not on auto-repeat.
         if (down && !e.repeat)
             AroundTheGame(app, action);
         return;

@@ -47,7 +47,7 @@ class InputRouter : public InputSink {
     void Pad(App& app, const InputEvent& event);
     void PadChanged(App& app, PadControl control, bool held);
     void Focus(App& app, const InputEvent& event);
-    // Pause, mute, screenshot, fullscreen; false for the other actions.
+    // Pause, mute, screenshot, fullscreen, speed; false for the other actions.
     bool AroundTheGame(App& app, Action action);
     void GameKey(Form& form, Action action, bool down);
     bool AnyPadHolds(Action action) const;

@@ -8,17 +8,18 @@
 namespace platform {
 namespace {
 
-constexpr const char* kActionNames[] = {"left", "right", "up",   "down",       "jump",      "fire",
-                                        "quit", "pause", "mute", "fullscreen", "screenshot"};
+constexpr const char* kActionNames[] = {"left",       "right",  "up",    "down", "jump",
+                                        "fire",       "quit",   "pause", "mute", "fullscreen",
+                                        "screenshot", "slower", "faster"};
 static_assert(std::size(kActionNames) == size_t(Action::kCount));
 
 // The defaults, as the settings table writes them.
-const std::vector<int> kDefaultKeys[] = {{kPhysLeft},   {kPhysRight},
-                                         {kPhysUp},     {kPhysDown},
-                                         {kPhysSpace},  {kPhysLeftCtrl, kPhysRightCtrl},
-                                         {kPhysEscape}, {kPhysP, kPhysPause},
-                                         {kPhysM},      {kPhysF11},
-                                         {kPhysF12}};
+const std::vector<int> kDefaultKeys[] = {
+    {kPhysLeft},   {kPhysRight},         {kPhysUp},
+    {kPhysDown},   {kPhysSpace},         {kPhysLeftCtrl, kPhysRightCtrl},
+    {kPhysEscape}, {kPhysP, kPhysPause}, {kPhysM},
+    {kPhysF11},    {kPhysF12},           {kPhysF9},
+    {kPhysF10}};
 static_assert(std::size(kDefaultKeys) == size_t(Action::kCount));
 
 std::string Trim(const std::string& s) {

@@ -22,6 +22,8 @@ enum class Action : int {
     kMute,
     kFullscreen,
     kScreenshot,
+    kSlower,
+    kFaster,
     kCount,
     kNone = -1,
 };

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/run/script_input.hpp"
+#include "platform/settings/game_settings.hpp"
 
 namespace platform {
 
@@ -24,6 +25,27 @@ std::string UtcNow() {
 
 bool IsRecording(const std::string& firstLine) {
     return firstLine.rfind(kRecordingMark, 0) == 0;
+}
+
+namespace {
+constexpr const char kSpeedNote[] = "speed ";
+}  // namespace
+
+std::string SpeedNote(int percent) {
+    return kSpeedNote + std::to_string(percent) + ": played at this game speed (percent)";
+}
+
+std::optional<int> RecordedSpeed(std::istream& in) {
+    const std::string mark = std::string("# ") + kSpeedNote;
+    // The header is the comment lines at the top.
+    for (std::string line; std::getline(in, line) && line.rfind('#', 0) == 0;) {
+        if (line.rfind(mark, 0) != 0)
+            continue;
+        const std::string number = line.substr(mark.size(), line.find(':') - mark.size());
+        if (IsSpeedText(number))
+            return std::stoi(number);
+    }
+    return std::nullopt;
 }
 
 bool InputRecorder::Open(const std::string& path, const std::vector<std::string>& notes) {

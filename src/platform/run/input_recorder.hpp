@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 #include <fstream>
+#include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,11 @@ inline constexpr const char kRecordingMark[] = "# DUNSPELT recording";
 
 // Whether a script's first line marks it as a recording.
 bool IsRecording(const std::string& firstLine);
+
+// A recording's header says the game speed it was played at, so that --replay plays at it too.
+std::string SpeedNote(int percent);
+// The speed from a recording's header lines, or nullopt when they do not give one.
+std::optional<int> RecordedSpeed(std::istream& recording);
 
 class InputRecorder {
   public:

@@ -27,9 +27,9 @@ void RunWindowed(App& app) {
     for (;;) {
         app.DoEvents();
         app.EndIfNoWindowShown();
-        const int64_t before = app.NowMicros();
+        const int64_t before = app.RealMicros();
         app.frontend().Present(app);
-        app.stats().RecordPresent(app.NowMicros() - before);
+        app.stats().RecordPresent(app.RealMicros() - before);
         app.frontend().WaitUntil(app, app.NextTimerDue());
     }
 }
@@ -86,6 +86,17 @@ bool LoadScript(App& app, const std::string& path, std::vector<ScriptCommand>& s
     return true;
 }
 
+// The speed a run plays at: --speed, else a replayed recording's own, else the setting. A
+// headless run keeps it only to step from (its clock runs as the script says).
+int SpeedOfRun(const RunOptions& options) {
+    if (options.speed)
+        return *options.speed;
+    std::ifstream replay(options.replay);
+    if (const auto recorded = options.replay.empty() ? std::nullopt : RecordedSpeed(replay))
+        return *recorded;
+    return std::stoi(GameSettings().Get("assist", "speed"));
+}
+
 void ReportError(App& app, const RuntimeError& e) {
     const std::string text = FormatRuntimeError(e);
     std::cerr << "dunspelt: " << text << "\n";
@@ -137,9 +148,13 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
             app.SetClock(std::make_unique<RealClock>());
         }
     }
+    app.SetSpeed(SpeedOfRun(options));
     InputRecorder recorder;
     if (!options.record.empty()) {
-        if (!recorder.Open(options.record, options.recordNotes)) {
+        std::vector<std::string> notes = options.recordNotes;
+        if (!options.headless)
+            notes.push_back(SpeedNote(app.clock().speed()));
+        if (!recorder.Open(options.record, notes)) {
             std::cerr << "dunspelt: cannot write recording " << options.record << "\n";
             return 2;
         }

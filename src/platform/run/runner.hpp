@@ -1,6 +1,7 @@
 // Runs the application: the windowed event loop, or a headless script on the virtual clock.
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct RunOptions {
     std::string record;  // write every input the game acts on to this file, as a script
     std::string replay;  // windowed: play this script at real speed instead of the player
     std::vector<std::string> recordNotes;  // comment lines for the recording's header
+    std::optional<int> speed;  // windowed: the game's speed in percent for this run (--speed)
 };
 
 // Sets up the front end and the clock, runs `start` (which opens the first forms), then events

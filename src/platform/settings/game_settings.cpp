@@ -30,6 +30,13 @@ bool g_fromFile = false;
 
 }  // namespace
 
+bool IsSpeedText(const std::string& text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != text.npos)
+        return false;
+    const int percent = std::stoi(text);
+    return percent >= kSlowestSpeed && percent <= kFullSpeed && percent % kSpeedStep == 0;
+}
+
 std::vector<SettingDef> GameSettingDefs() {
     // Key names are SDL's physical key (scancode) names; two keys are separated by a comma.
     return {
@@ -41,6 +48,8 @@ std::vector<SettingDef> GameSettingDefs() {
         {"input", "dead_zone", "30", "gamepad stick dead zone in percent, 0 to 90",
          IntegerIn(0, 90)},
         {"input", "pause_on_focus_loss", "true", "pause when the game window loses focus", IsBool},
+        {"assist", "speed", "100", "game speed in percent: 50 to 100 in steps of 10 (F9, F10)",
+         IsSpeedText},
         {"keys", "left", "Left", "walk left", nullptr},
         {"keys", "right", "Right", "walk right", nullptr},
         {"keys", "up", "Up", "up (recorded, no effect)", nullptr},
@@ -52,6 +61,8 @@ std::vector<SettingDef> GameSettingDefs() {
         {"keys", "mute", "M", "mute and unmute all sound", nullptr},
         {"keys", "fullscreen", "F11", "fullscreen on and off (Alt+Enter too)", nullptr},
         {"keys", "screenshot", "F12", "save a screenshot", nullptr},
+        {"keys", "slower", "F9", "game speed one step slower (in play)", nullptr},
+        {"keys", "faster", "F10", "game speed one step faster (in play)", nullptr},
     };
 }
 

@@ -8,6 +8,13 @@
 
 namespace platform {
 
+// The game's speed, an assist for players who need more time: 50 to 100 percent in steps of
+// 10. No rule sees it: the clock runs the game's time more slowly, so the ticks come further
+// apart while every tick and the trace's times stay what they are at full speed.
+inline constexpr int kSlowestSpeed = 50, kFullSpeed = 100, kSpeedStep = 10;
+// Whether `text` is a speed: 50, 60, ... 100.
+bool IsSpeedText(const std::string& text);
+
 // Every setting with its default and comment, in the order the file lists them.
 std::vector<SettingDef> GameSettingDefs();
 

@@ -1,7 +1,13 @@
 // When frames go to the screen: no more than the display's refresh rate, never into the next
-// tick, and still now and then when showing a frame is slower than the gap between ticks.
+// tick, and still now and then when showing a frame is slower than the gap between ticks; a
+// frame answering the player's input goes out right after its tick, taking the next slot. And
+// the clocks they are paced on: the game's time runs at the game's speed against the real time.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "platform/core/clock.hpp"
 #include "platform/display/frame_pacer.hpp"
 
 namespace {
@@ -75,6 +81,90 @@ TEST(FramePacer, WithNoTimerAFrameWaitsOnlyForItsSlot) {
     // A frame shown long after its slot does not earn a quick one after it.
     pacer.Shown(500000, 501000);
     EXPECT_EQ(pacer.NextSlot(), 508000);
+}
+
+// Show now or wait, over the phases of the ticks and the refresh: one frame of 1 ms went out at
+// 0 (so the next slot is at 16000 and a frame is reckoned to take 250 us).
+struct Phase {
+    const char* what;
+    int64_t now, nextTick;
+    bool answersInput;
+    bool shows;
+    int64_t wake;  // WakeFor: when to come back, -1 after the next tick
+};
+
+TEST(FramePacer, AFrameAnsweringInputGoesOutRightAfterItsTickUnlessItWouldRunIntoTheNext) {
+    const Phase phases[] = {
+        {"mid-refresh, nothing new: waits for the tick after the slot", 5000, 15000, false, false,
+         -1},
+        {"mid-refresh, a new input: at once", 5000, 15000, true, true, 5000},
+        {"just after the last frame, a new input: at once", 1000, 10000, true, true, 1000},
+        {"a new input, but it would run into the next tick", 9900, 10000, true, false, -1},
+        {"at the slot, nothing new", 16000, 20000, false, true, 16000},
+        {"past the slot, a new input", 18000, 20000, true, true, 18000},
+        {"no timer, nothing new: waits for the slot", 3000, -1, false, false, 16000},
+        {"no timer, a new input: at once", 3000, -1, true, true, 3000},
+    };
+    for (const Phase& p : phases) {
+        FramePacer pacer(16000);
+        pacer.Shown(0, 1000);
+        EXPECT_EQ(pacer.MayShow(p.now, p.nextTick, p.answersInput), p.shows) << p.what;
+        EXPECT_EQ(pacer.WakeFor(p.now, p.nextTick, p.answersInput), p.wake) << p.what;
+    }
+}
+
+TEST(FramePacer, AnEarlyFrameTakesTheNextSlotSoInputEveryTickStaysAtTheDisplaysRate) {
+    FramePacer pacer(16000);
+    pacer.Shown(0, 1000);
+    pacer.Shown(5000, 6000);  // early, for an input: it had the slot at 16000
+    EXPECT_EQ(pacer.NextSlot(), 32000);
+    EXPECT_FALSE(pacer.MayShow(10000, -1, true));
+    EXPECT_EQ(pacer.WakeFor(10000, -1, true), 16000);
+    EXPECT_TRUE(pacer.MayShow(16000, -1, true));
+    // A new input on every tick for a second: at most one frame per refresh, plus the one a
+    // refresh early.
+    FramePacer sixty(1000000 / 60);
+    int frames = 0;
+    for (int64_t tick = 0; tick < 1000000; tick += 10000)
+        if (sixty.MayShow(tick + 500, tick + 10000, true)) {
+            sixty.Shown(tick + 500, tick + 1500);
+            ++frames;
+        }
+    EXPECT_LE(frames, 61);
+    EXPECT_GE(frames, 50);
+}
+
+template <typename C>
+int64_t GameTime(const C& clock) {
+    return clock.PaceMicros();
+}
+
+template <typename C>
+void RunsAtItsSpeedWithoutJumps(C& clock) {
+    using std::chrono::milliseconds;
+    std::this_thread::sleep_for(milliseconds(5));
+    for (int percent : {50, 70, 100, 60}) {
+        const int64_t before = GameTime(clock);
+        clock.SetSpeed(percent);
+        const int64_t game = GameTime(clock), real = clock.RealMicros();
+        EXPECT_GE(game, before) << percent;
+        EXPECT_LT(game - before, 1000) << percent << ": the change moved the game's time";
+        std::this_thread::sleep_for(milliseconds(20));
+        const int64_t gamePassed = GameTime(clock) - game, realPassed = clock.RealMicros() - real;
+        EXPECT_NEAR(double(gamePassed), double(realPassed) * percent / 100, 500) << percent;
+        // What the runner waits for a time on the game's clock, in real time.
+        EXPECT_NEAR(double(clock.RealMicrosUntil(GameTime(clock) + 7000)), 7000.0 * 100 / percent,
+                    500)
+            << percent;
+    }
+}
+
+TEST(ClockSpeed, TheRealAndPacedClocksRunTheGamesTimeAtItsSpeedWithoutJumps) {
+    platform::RealClock real;
+    RunsAtItsSpeedWithoutJumps(real);
+    platform::PacedClock paced;
+    paced.DropRealTime(3000);
+    RunsAtItsSpeedWithoutJumps(paced);
 }
 
 }  // namespace
