@@ -4,8 +4,8 @@
 #include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace leveltest {
 
