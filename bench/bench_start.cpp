@@ -8,9 +8,9 @@
 #include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
+#include "play/frm_main.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
-#include "world/frm_main.hpp"
 
 namespace {
 

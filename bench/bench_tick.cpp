@@ -12,8 +12,8 @@
 #include "play/game_loop.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "combat/level_end.hpp"
 #include "combat/player_shots.hpp"
 #include "platform/forms/app.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

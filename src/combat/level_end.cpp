@@ -2,8 +2,8 @@
 
 #include "combat/screen_links.hpp"
 #include "level/level_table.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

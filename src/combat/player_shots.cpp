@@ -1,7 +1,7 @@
 #include "combat/player_shots.hpp"
 
 #include "combat/world_refs.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

@@ -1,4 +1,4 @@
-#include "world/frm_main.hpp"
+#include "play/frm_main.hpp"
 
 #include "assets/frm_pics.hpp"
 #include "platform/forms/app.hpp"
@@ -6,37 +6,6 @@
 #include "world/game_data.hpp"
 
 namespace game {
-namespace {
-
-constexpr platform::PictureBoxStyle kViewBox{.sunkenBorder = true, .persistentImage = true};
-constexpr uint32_t kFaceColour = platform::Rgb(212, 208, 200);
-constexpr platform::LabelStyle kHudLabel{
-    .font = {platform::FontFace::kUi, 8, false}, .foreColour = 0, .backColour = kFaceColour};
-
-}  // namespace
-
-FrmMainForm::FrmMainForm()
-    : Form("FrmMain", 794, 575, platform::BorderStyle::kFixedSingle),
-      PlayArea(*this, "PlayArea", 0, 0, 800, 550, kViewBox),
-      BackBuffer(*this, "BackBuffer", 72, 632, 800, 550, kViewBox),
-      Label1(*this, "Label1", 72, 552, 25, 25, kHudLabel),
-      HP(*this, "HP", 104, 552, 105, 25, kHudLabel),
-      Label2(*this, "Label2", 240, 552, 33, 25, kHudLabel),
-      level(*this, "level", 280, 552, 121, 25, kHudLabel),
-      Label3(*this, "Label3", 408, 552, 41, 17, kHudLabel),
-      score(*this, "score", 456, 552, 57, 17, kHudLabel),
-      GameTimer(*this, "GameTimer", 10, [this] { GameTimer_Timer(); }) {}
-
-void FrmMainForm::Design() {
-    SetCaption("Feel IT !!");
-    SetBackColour(kFaceColour);
-    Label1.SetCaption("HP");
-    HP.SetCaption("dzipenes");
-    Label2.SetCaption("Level");
-    Label3.SetCaption("Score");
-    score.SetCaption("pointi");
-    GameTimer.SetEnabled(false);
-}
 
 void FrmMainForm::Form_Load() {
     using namespace GameData;
@@ -117,7 +86,7 @@ void FrmMainForm::GameTimer_Timer() {
         platform::App::Get().DoEvents();
 }
 
-FrmMainForm& FrmMain() {
+GameWindow& FrmMain() {
     static FrmMainForm form;
     return form;
 }

@@ -8,8 +8,8 @@
 #include "render/blit.hpp"
 #include "render/camera.hpp"
 #include "render/scene.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

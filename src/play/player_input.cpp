@@ -6,8 +6,8 @@
 #include "platform/forms/app.hpp"
 #include "platform/forms/sound.hpp"
 #include "world/foot_point.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

@@ -1,8 +1,8 @@
 #include "play/tick_trace.hpp"
 
 #include "platform/forms/app.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 
@@ -75,7 +75,7 @@ void WriteTickTrace(int64_t tick) {
     }
     actors += ']';
     o.Raw("Actors", actors);
-    FrmMainForm& w = FrmMain();
+    GameWindow& w = FrmMain();
     o.Field("HP", w.HP.CaptionText());
     o.Field("level", w.level.CaptionText());
     o.Field("score", w.score.CaptionText());

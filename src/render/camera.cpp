@@ -1,8 +1,8 @@
 #include "render/camera.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

@@ -5,8 +5,8 @@
 #include "level/level_table.hpp"
 #include "render/blit.hpp"
 #include "render/walk_cycle.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 namespace {

@@ -7,7 +7,7 @@
 namespace game {
 
 AikForm::AikForm()
-    : HoverScreen("aik", 312, 213, platform::BorderStyle::kFixedSingle),
+    : EndScreen("aik", 312, 213, platform::BorderStyle::kFixedSingle),
       Command1(*this, "Command1", 56, 24, 209, 81),
       Command2(*this, "Command2", 56, 112, 209, 81),
       Picture1(*this, "Picture1", 8, 152, 25, 33, kImageHolder),
@@ -15,6 +15,7 @@ AikForm::AikForm()
       Picture3(*this, "Picture3", 8, 40, 17, 33, kImageHolder),
       Picture4(*this, "Picture4", 280, 40, 25, 33, kImageHolder) {
     LinkBetweenLevels(*this);
+    SetCommandButtons(Command1, Command2);
     SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
 }
 
@@ -32,13 +33,6 @@ void AikForm::Design() {
 void AikForm::Form_Load() {
     CentreOnScreen();
     PlayGameSound("\\muz\\silence.wav");
-}
-
-void AikForm::Control_Click(platform::Control& control) {
-    if (&control == &Command1)
-        Command1_Click();
-    else if (&control == &Command2)
-        Command2_Click();
 }
 
 void AikForm::Command1_Click() {

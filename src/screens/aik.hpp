@@ -4,11 +4,11 @@
 #include "platform/forms/form.hpp"
 #include "platform/forms/picture_box.hpp"
 #include "platform/forms/picture_button.hpp"
-#include "screens/hover_family.hpp"
+#include "screens/end_screen.hpp"
 
 namespace game {
 
-class AikForm : public HoverScreen {
+class AikForm : public EndScreen {
   public:
     AikForm();
 
@@ -16,13 +16,12 @@ class AikForm : public HoverScreen {
     platform::PictureBox Picture1, Picture2, Picture3, Picture4;
 
     // Next level: this screen closes, then level 2 is set up.
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click() override;
+    void Command2_Click() override;
 
   protected:
     void Design() override;
     void Form_Load() override;
-    void Control_Click(platform::Control& control) override;
 };
 
 AikForm& aik();

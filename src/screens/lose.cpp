@@ -7,7 +7,7 @@
 namespace game {
 
 LoseForm::LoseForm()
-    : HoverScreen("lose", 794, 575, platform::BorderStyle::kFixedSingle),
+    : EndScreen("lose", 794, 575, platform::BorderStyle::kFixedSingle),
       Label1(*this, "Label1", 240, 56, 329, 105, kEndScreenText),
       Command1(*this, "Command1", 312, 184, 177, 89),
       Command2(*this, "Command2", 312, 296, 177, 89),
@@ -16,6 +16,7 @@ LoseForm::LoseForm()
       Picture3(*this, "Picture3", 616, 144, 73, 41, kImageHolder),
       Picture4(*this, "Picture4", 640, 312, 49, 49, kImageHolder) {
     LinkDefeat(*this);
+    SetCommandButtons(Command1, Command2);
     SetHoverFamily({{Command1, Picture1, Picture2}, {Command2, Picture3, Picture4}});
     // Escape goes back to the menu, never out of the game.
     SetCancelButton(&Command1);
@@ -38,13 +39,6 @@ void LoseForm::Form_Load() {
     // The defeat jingle counts as level music: silent when the option is off.
     if (GameData::SoundOption == 1)
         PlayGameSound("\\muz\\game_over.wav");
-}
-
-void LoseForm::Control_Click(platform::Control& control) {
-    if (&control == &Command1)
-        Command1_Click();
-    else if (&control == &Command2)
-        Command2_Click();
 }
 
 void LoseForm::Command1_Click() {

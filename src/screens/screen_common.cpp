@@ -5,7 +5,7 @@
 #include "platform/forms/app.hpp"
 #include "platform/forms/sound.hpp"
 #include "screens/izvelne.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 

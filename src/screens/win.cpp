@@ -9,7 +9,7 @@
 namespace game {
 
 WinForm::WinForm()
-    : HoverScreen("win", 794, 575, platform::BorderStyle::kFixedSingle),
+    : EndScreen("win", 794, 575, platform::BorderStyle::kFixedSingle),
       Label1(*this, "Label1", 112, 80, 641, 129, kEndScreenText),
       Label2(*this, "Label2", 240, 352, 201, 73, kEndScreenText),
       pointi(*this, "pointi", 464, 352, 225, 81, kEndScreenText),
@@ -20,6 +20,7 @@ WinForm::WinForm()
       Picture3(*this, "Picture3", 672, 176, 89, 65, kImageHolder),
       Picture4(*this, "Picture4", 672, 280, 89, 73, kImageHolder) {
     LinkVictory(*this);
+    SetCommandButtons(Command1, Command2);
     SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
     // Escape goes back to the menu, never out of the game.
     SetCancelButton(&Command1);
@@ -44,13 +45,6 @@ void WinForm::Form_Load() {
     // The victory music plays whether or not the level music is switched off.
     PlayGameSound("\\muz\\win.wav");
     pointi.SetCaption(std::to_string(GameData::Score));
-}
-
-void WinForm::Control_Click(platform::Control& control) {
-    if (&control == &Command1)
-        Command1_Click();
-    else if (&control == &Command2)
-        Command2_Click();
 }
 
 void WinForm::Command1_Click() {

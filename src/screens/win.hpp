@@ -5,11 +5,11 @@
 #include "platform/forms/label.hpp"
 #include "platform/forms/picture_box.hpp"
 #include "platform/forms/picture_button.hpp"
-#include "screens/hover_family.hpp"
+#include "screens/end_screen.hpp"
 
 namespace game {
 
-class WinForm : public HoverScreen {
+class WinForm : public EndScreen {
   public:
     WinForm();
 
@@ -17,13 +17,12 @@ class WinForm : public HoverScreen {
     platform::PictureButton Command1, Command2;
     platform::PictureBox Picture1, Picture2, Picture3, Picture4;
 
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click() override;
+    void Command2_Click() override;
 
   protected:
     void Design() override;
     void Form_Load() override;
-    void Control_Click(platform::Control& control) override;
 };
 
 WinForm& win();

@@ -1,6 +1,7 @@
 #include "world/level_number.hpp"
 
-#include "world/frm_main.hpp"
+#include "platform/core/checked.hpp"
+#include "world/game_window.hpp"
 
 namespace game {
 

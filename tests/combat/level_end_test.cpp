@@ -4,7 +4,7 @@
 
 #include "combat/combat.hpp"
 #include "support/play_world.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 using namespace game::GameData;
 

@@ -6,14 +6,15 @@
 #include "assets/frm_pics.hpp"
 #include "level/grid_cache.hpp"
 #include "level/level_resources.hpp"
+#include "support/byte_files.hpp"
 #include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 namespace fs = std::filesystem;
 using namespace game;
 using leveltest::Le16Bytes;
-using leveltest::ReadBytes;
-using leveltest::WriteBytes;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 

@@ -9,13 +9,14 @@
 #include "level/level_resources.hpp"
 #include "platform/core/picture_file.hpp"
 #include "platform/core/runtime_error.hpp"
+#include "support/byte_files.hpp"
 #include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 namespace fs = std::filesystem;
 using namespace game;
-using leveltest::ReadBytes;
-using leveltest::WriteBytes;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 

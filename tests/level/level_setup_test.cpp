@@ -5,8 +5,8 @@
 #include "level/level_setup.hpp"
 #include "platform/core/runtime_error.hpp"
 #include "support/in_process_game.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 using namespace game;
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "level/grid_cache.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/in_process_game.hpp"
 
@@ -56,7 +57,7 @@ TEST_F(LevelStartFlow, FirstStartWritesTheCacheAndLaterStartsNeedNoMask) {
     ASSERT_TRUE(fs::exists(File(".DAT")));
     EXPECT_EQ(int64_t(fs::file_size(File(".DAT"))), game::GridCacheLength(1304, 624));
     EXPECT_EQ(std::distance(fs::directory_iterator(app_.maps()), fs::directory_iterator()), 3);
-    const auto cache = leveltest::ReadBytes(File(".DAT"));
+    const auto cache = ReadBytes(File(".DAT"));
 
     // Without the mask the level can only start from the cache, and plays the same.
     fs::remove(File(".MSK"));
@@ -65,11 +66,11 @@ TEST_F(LevelStartFlow, FirstStartWritesTheCacheAndLaterStartsNeedNoMask) {
     ASSERT_EQ(first.Ticks().size(), second.Ticks().size());
     for (size_t i = 0; i < first.trace.size(); ++i)
         EXPECT_EQ(first.trace[i].raw, second.trace[i].raw) << "line " << i;
-    EXPECT_EQ(leveltest::ReadBytes(File(".DAT")), cache);
+    EXPECT_EQ(ReadBytes(File(".DAT")), cache);
 }
 
 TEST_F(LevelStartFlow, ACacheOfAnotherMapIsReplaced) {
-    leveltest::WriteBytes(File(".DAT"), leveltest::Le16Bytes({2, 2, -1, -1, -1, -1}));
+    WriteBytes(File(".DAT"), leveltest::Le16Bytes({2, 2, -1, -1, -1, -1}));
     ExpectLevelOneStart(Run());
     EXPECT_EQ(int64_t(fs::file_size(File(".DAT"))), game::GridCacheLength(1304, 624));
 }
@@ -86,7 +87,7 @@ TEST_F(LevelStartFlow, MissingOrBrokenPicturesEndWithTheErrorReport) {
         fs::remove(File(".DAT"));
         fs::remove(File(c.file));
         if (c.broken)
-            leveltest::WriteBytes(File(c.file), {'B', 'M', 0, 0, 1});
+            WriteBytes(File(c.file), {'B', 'M', 0, 0, 1});
         RunResult r = Run();
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_TRUE(r.Ticks().empty()) << c.what;

@@ -8,7 +8,7 @@
 #include "play/actor_update.hpp"
 #include "play/player_input.hpp"
 #include "support/play_world.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 using namespace game::GameData;
 

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "screens/screen_flows.hpp"
+#include "support/byte_files.hpp"
 #include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
@@ -40,7 +41,7 @@ const std::vector<uint8_t>& ReferenceCache(const std::string& base) {
     static std::map<std::string, std::vector<uint8_t>> caches;
     auto& bytes = caches[base];
     if (bytes.empty())
-        bytes = reliability::ReadAll(app.maps() / (base + ".DAT"));
+        bytes = ReadBytes(app.maps() / (base + ".DAT"));
     return bytes;
 }
 
@@ -190,7 +191,7 @@ TEST(EdgeFaults, ClicksDuringTheMaskScanWaitUntilTheSetUpHasFinished) {
         EXPECT_EQ(t.Int("GridWidth"), 12404);
     }
     // The cache was written from the whole mask.
-    EXPECT_EQ(reliability::ReadAll(app.maps() / "level1.DAT"), ReferenceCache("level1"));
+    EXPECT_EQ(ReadBytes(app.maps() / "level1.DAT"), ReferenceCache("level1"));
 }
 
 TEST(EdgeFaults, ACloseBoxDuringTheMaskScanIsCarriedOutWhenTheSetUpHasFinished) {
@@ -209,7 +210,7 @@ TEST(EdgeFaults, ACloseBoxDuringTheMaskScanIsCarriedOutWhenTheSetUpHasFinished) 
     EXPECT_EQ(EventsFrom(r, "unload aik"),
               (std::vector<std::string>{"unload aik", "unload FrmPics", "unload FrmMain", "end"}));
     EXPECT_TRUE(TicksAfterNth(r, "unload aik", 1).empty());
-    EXPECT_EQ(reliability::ReadAll(app.maps() / "level2.DAT"), ReferenceCache("level2"));
+    EXPECT_EQ(ReadBytes(app.maps() / "level2.DAT"), ReferenceCache("level2"));
 }
 
 TEST(EdgeFaults, MemoryThatCannotBePreparedDuringTheIntroIsAllocatedAtTheLevelStart) {
@@ -224,7 +225,7 @@ TEST(EdgeFaults, MemoryThatCannotBePreparedDuringTheIntroIsAllocatedAtTheLevelSt
     const std::vector<uint8_t> hugePngHeader = {
         0x89, 'P',  'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
         0,    0xFF, 0xFF, 0,   0,    0xFF, 0xFF, 8,    2, 0, 0, 0,  0,   0,   0,   0};
-    reliability::WriteAll(app.maps() / "level2.MAP", hugePngHeader);
+    WriteBytes(app.maps() / "level2.MAP", hugePngHeader);
     const fs::path script = app.dir() / "script.txt", trace = app.dir() / "trace.jsonl";
     std::ofstream(script) << "wait 10500\nclick izvelne Command1\nwait 300\n";
     const reliability::ProcessResult run = reliability::RunProcess(
@@ -233,7 +234,7 @@ TEST(EdgeFaults, MemoryThatCannotBePreparedDuringTheIntroIsAllocatedAtTheLevelSt
          app.dir().string()});
     EXPECT_EQ(run.signal, 0) << run.errors;
     EXPECT_EQ(run.status, 0) << run.errors;
-    const std::vector<uint8_t> bytes = reliability::ReadAll(trace);
+    const std::vector<uint8_t> bytes = ReadBytes(trace);
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find(R"("event":"show","form":"FrmMain")"), std::string::npos);
     EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 30) << text;

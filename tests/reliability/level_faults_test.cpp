@@ -11,14 +11,15 @@
 #include "level/grid_cache.hpp"
 #include "platform/core/picture_file.hpp"
 #include "platform/core/runtime_error.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
-using reliability::ReadAll;
-using reliability::WriteAll;
+using testsupport::ReadBytes;
 using testsupport::RunResult;
 using testsupport::TempApp;
+using testsupport::WriteBytes;
 
 namespace {
 
@@ -51,7 +52,7 @@ class LevelFaults : public ::testing::Test {
         RunResult r;
         r.status = p.signal ? 128 + p.signal : p.status;
         r.errors = p.errors;
-        const std::vector<uint8_t> text = ReadAll(trace);
+        const std::vector<uint8_t> text = ReadBytes(trace);
         std::istringstream lines(std::string(text.begin(), text.end()));
         for (std::string line; std::getline(lines, line);) r.trace.push_back({line});
         return r;
@@ -60,7 +61,7 @@ class LevelFaults : public ::testing::Test {
     std::vector<uint8_t> GoodCache() {
         if (good_.empty()) {
             ExpectPlays(Play(), "a clean start");
-            good_ = ReadAll(File(".DAT"));
+            good_ = ReadBytes(File(".DAT"));
             fs::remove(File(".DAT"));
         }
         return good_;
@@ -124,22 +125,22 @@ TEST_F(LevelFaults, DamagedOrForeignCachesPlayAndAreRewrittenWhole) {
          }()},
     };
     for (const auto& [what, bytes] : caches) {
-        WriteAll(File(".DAT"), bytes);
+        WriteBytes(File(".DAT"), bytes);
         ExpectPlays(Play(), what);
-        EXPECT_EQ(ReadAll(File(".DAT")), good) << what << ": the cache is not rebuilt whole";
+        EXPECT_EQ(ReadBytes(File(".DAT")), good) << what << ": the cache is not rebuilt whole";
     }
 }
 
 TEST_F(LevelFaults, AGoodCachePlaysWithoutTheMaskAndStaysUntouched) {
     const std::vector<uint8_t> good = GoodCache();
-    WriteAll(File(".DAT"), good);
+    WriteBytes(File(".DAT"), good);
     fs::remove(File(".MSK"));
     ExpectPlays(Play(), "no mask, good cache");
-    EXPECT_EQ(ReadAll(File(".DAT")), good);
+    EXPECT_EQ(ReadBytes(File(".DAT")), good);
 }
 
 TEST_F(LevelFaults, MissingOrBrokenPicturesEndWithTheErrorNamingTheFile) {
-    const std::vector<uint8_t> map = ReadAll(File(".MAP")), mask = ReadAll(File(".MSK"));
+    const std::vector<uint8_t> map = ReadBytes(File(".MAP")), mask = ReadBytes(File(".MSK"));
     auto cut = [](const std::vector<uint8_t>& png) {
         return std::vector<uint8_t>(png.begin(), png.begin() + long(png.size() / 2));
     };
@@ -149,24 +150,24 @@ TEST_F(LevelFaults, MissingOrBrokenPicturesEndWithTheErrorNamingTheFile) {
     ExpectErrorNaming(Play(), platform::kErrFileNotFound, File(".MSK"), "no mask, no cache");
     EXPECT_FALSE(fs::exists(File(".DAT")));
 
-    WriteAll(File(".MSK"), text);
+    WriteBytes(File(".MSK"), text);
     ExpectErrorNaming(Play(), platform::kErrInvalidPicture, File(".MSK"), "mask not a picture");
-    WriteAll(File(".MSK"), cut(mask));
+    WriteBytes(File(".MSK"), cut(mask));
     ExpectErrorNaming(Play(), platform::kErrInvalidPicture, File(".MSK"), "mask truncated");
     EXPECT_FALSE(fs::exists(File(".DAT")));
 
     // A damaged cache with no usable mask: the report names the mask, the cache is not touched.
-    WriteAll(File(".DAT"), {1, 2, 3});
+    WriteBytes(File(".DAT"), {1, 2, 3});
     ExpectErrorNaming(Play(), platform::kErrInvalidPicture, File(".MSK"), "mask and cache bad");
-    EXPECT_EQ(ReadAll(File(".DAT")), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadBytes(File(".DAT")), (std::vector<uint8_t>{1, 2, 3}));
     fs::remove(File(".DAT"));
-    WriteAll(File(".MSK"), mask);
+    WriteBytes(File(".MSK"), mask);
 
     fs::remove(File(".MAP"));
     ExpectErrorNaming(Play(), platform::kErrFileNotFound, File(".MAP"), "no map");
-    WriteAll(File(".MAP"), text);
+    WriteBytes(File(".MAP"), text);
     ExpectErrorNaming(Play(), platform::kErrInvalidPicture, File(".MAP"), "map not a picture");
-    WriteAll(File(".MAP"), cut(map));
+    WriteBytes(File(".MAP"), cut(map));
     ExpectErrorNaming(Play(), platform::kErrInvalidPicture, File(".MAP"), "map truncated");
     EXPECT_FALSE(fs::exists(File(".DAT")));
 }
@@ -203,11 +204,11 @@ TEST_F(LevelFaults, AReadOnlyMapsFolderPlaysWithoutWritingACache) {
 TEST_F(LevelFaults, LevelTwoFaultsAreReportedOnTheWayFromTheBetweenLevelsScreen) {
     auto level = testsupport::FlatLevel(kMapWidth, kMapHeight, 300);
     app_.WriteLevel("level2", level.map, level.mask);
-    WriteAll(File(".DAT", "level2"), Header(-32768, 5));
+    WriteBytes(File(".DAT", "level2"), Header(-32768, 5));
     RunResult played = testsupport::RunHeadless(app_, "wait 50\n", {"--warp", "2"});
     EXPECT_EQ(played.status, 0) << played.errors;
     EXPECT_EQ(played.LastTick().Str("level"), "2");
-    EXPECT_EQ(ReadAll(File(".DAT", "level2")).size(),
+    EXPECT_EQ(ReadBytes(File(".DAT", "level2")).size(),
               size_t(game::GridCacheLength(kMapWidth + 4, kMapHeight + 4)));
 
     fs::remove(File(".MAP", "level2"));

@@ -6,8 +6,8 @@
 #include "platform/core/runtime_error.hpp"
 #include "render/camera.hpp"
 #include "support/in_process_game.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 using namespace game;
 

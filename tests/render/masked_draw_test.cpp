@@ -4,8 +4,8 @@
 
 #include "render/blit.hpp"
 #include "support/in_process_game.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 using namespace game;
 using platform::Rgb;

@@ -9,7 +9,7 @@
 #include "screens/lose.hpp"
 #include "screens/options.hpp"
 #include "screens/win.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 namespace screentest {
 namespace {

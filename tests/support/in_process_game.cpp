@@ -1,14 +1,11 @@
 #include "support/in_process_game.hpp"
 
-#include <fstream>
-#include <iterator>
-
 #include "assets/frm_pics.hpp"
 #include "platform/core/app_folder.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/headless_frontend.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace leveltest {
 
@@ -28,16 +25,6 @@ void InProcessGame::TearDown() {
 
 std::string InProcessGame::MapsFolder() const {
     return platform::AppFilePath("\\maps\\");
-}
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::vector<uint8_t> Le16Bytes(const std::vector<int16_t>& values) {

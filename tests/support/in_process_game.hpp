@@ -27,8 +27,6 @@ class InProcessGame : public ::testing::Test {
     std::unique_ptr<testsupport::TempApp> app_;
 };
 
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 // Little-endian 16-bit values as the cache file holds them.
 std::vector<uint8_t> Le16Bytes(const std::vector<int16_t>& values);
 

@@ -8,7 +8,7 @@
 #include "platform/forms/form.hpp"
 #include "platform/forms/headless_frontend.hpp"
 #include "screens/startup.hpp"
-#include "world/frm_main.hpp"
+#include "world/game_window.hpp"
 
 namespace combattest {
 namespace {

@@ -114,14 +114,4 @@ std::vector<std::string> ReadOnlyPrefix(const fs::path& folder) {
     return prefix;
 }
 
-std::vector<uint8_t> ReadAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& file, const std::vector<uint8_t>& bytes) {
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 }  // namespace reliability

@@ -26,7 +26,4 @@ std::string GameExecutable();
 // afterwards; the caller gives the write bits back.
 std::vector<std::string> ReadOnlyPrefix(const std::filesystem::path& folder);
 
-std::vector<uint8_t> ReadAll(const std::filesystem::path& file);
-void WriteAll(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);
-
 }  // namespace reliability

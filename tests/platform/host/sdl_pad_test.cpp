@@ -28,8 +28,8 @@
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"
 #include "support/trace_compare.hpp"
-#include "world/frm_main.hpp"
 #include "world/game_data.hpp"
+#include "world/game_window.hpp"
 
 namespace GD = game::GameData;
 using platform::App;
