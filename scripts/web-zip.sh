@@ -3,6 +3,7 @@
 # single folder can be copied to any static web host as it is.
 #   scripts/web-zip.sh WEB_DIR OUT.zip
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 web=$1
 zip=$(realpath -m "$2")
 name=$(basename "$zip" .zip)
@@ -11,8 +12,8 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/$name"
 cp -r "$web"/. "$stage/$name/"
-cp LICENSE LICENSE.assets "$stage/$name/"
-cp packaging/web/README.txt "$stage/$name/README.txt"
+cp "$root/LICENSE" "$root/LICENSE.assets" "$stage/$name/"
+cp "$root/packaging/web/README.txt" "$stage/$name/README.txt"
 rm -f "$zip"
 (cd "$stage" && python3 -m zipfile -c "$zip" "$name")
 echo "Wrote $zip ($(du -k "$zip" | cut -f1) KB)"
