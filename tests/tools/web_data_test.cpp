@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "support/in_process_game.hpp"
 #include "level/level_resources.hpp"
+#include "support/byte_files.hpp"
+#include "support/in_process_game.hpp"
 #include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
@@ -117,15 +118,15 @@ TEST_F(WebGridCaches, ToolWritesEachLevelsCacheAsTheGameDoes) {
         testsupport::AddSolid(level, 10, 5, 3, 4);
         app().WriteLevel(width == 60 ? "level1" : "level2", level.map, level.mask);
     }
-    leveltest::WriteBytes(app().maps() / "level2.DAT", leveltest::Le16Bytes({84, 44, 0}));
+    testsupport::WriteBytes(app().maps() / "level2.DAT", leveltest::Le16Bytes({84, 44, 0}));
     const auto run = RunProcess({DUNSPELT_BUILD_DIR "/dunspelt-grid-caches", app().dir().string()});
     ASSERT_EQ(run.status, 0) << run.errors;
     for (const char* base : {"level1", "level2"}) {
         SCOPED_TRACE(base);
         const fs::path cache = app().maps() / (std::string(base) + ".DAT");
-        const auto shipped = leveltest::ReadBytes(cache);
+        const auto shipped = testsupport::ReadBytes(cache);
         fs::remove(cache);
         game::LoadLevelResources(MapsFolder(), base);  // scans the mask, writes the cache
-        EXPECT_EQ(leveltest::ReadBytes(cache), shipped);
+        EXPECT_EQ(testsupport::ReadBytes(cache), shipped);
     }
 }
