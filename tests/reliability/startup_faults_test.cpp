@@ -11,9 +11,9 @@
 #include <set>
 #include <sstream>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
 #include "support/polling.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;

@@ -55,7 +55,7 @@ std::vector<std::string> ScreenEvents(const RunResult& r) {
     return out;
 }
 
-std::vector<std::string> Sounds(const RunResult& r) {
+std::vector<std::string> SoundEvents(const RunResult& r) {
     std::vector<std::string> out;
     for (const std::string& e : r.Events())
         if (e.rfind("sound ", 0) == 0)
@@ -112,9 +112,10 @@ TEST(RecordedRuns, VictoryGoesFromTheIntroThroughBothLevelsToTheFinalScore) {
                                         "show izvelne", "unload izvelne", "load FrmMain",
                                         "show FrmMain", "load aik", "show aik", "unload aik",
                                         "unload FrmMain", "load win", "show win"}));
-    EXPECT_EQ(Sounds(r), (std::vector<std::string>{"sound muz/menu.wav", "sound muz/level1.wav",
-                                                   "sound muz/silence.wav", "sound muz/level2.wav",
-                                                   "sound muz/win.wav"}));
+    EXPECT_EQ(SoundEvents(r),
+              (std::vector<std::string>{"sound muz/menu.wav", "sound muz/level1.wav",
+                                        "sound muz/silence.wav", "sound muz/level2.wav",
+                                        "sound muz/win.wav"}));
     EXPECT_EQ(r.Events().back(), "end");
 
     const std::vector<TraceLine> level1 = LevelTicks(r, "1");
@@ -146,7 +147,7 @@ TEST(RecordedRuns, DefeatByFallingEndsInThePitWithHealthLeft) {
     const RunResult r = Replay("defeat_fall.txt");
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(ScreenEvents(r), kDefeatScreens);
-    EXPECT_EQ(Sounds(r).back(), "sound muz/game_over.wav");
+    EXPECT_EQ(SoundEvents(r).back(), "sound muz/game_over.wav");
     EXPECT_EQ(r.Events().back(), "end");
     // Below the fall limit, still in level 1, with the health untouched by the fall.
     EXPECT_GT(r.LastTick().Actor(1, "Y"), kFallLimit);
@@ -159,7 +160,7 @@ TEST(RecordedRuns, DefeatByFireAndContactRunsTheHealthOut) {
     const RunResult r = Replay("defeat_fire.txt");
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_EQ(ScreenEvents(r), kDefeatScreens);
-    EXPECT_EQ(Sounds(r).back(), "sound muz/game_over.wav");
+    EXPECT_EQ(SoundEvents(r).back(), "sound muz/game_over.wav");
     EXPECT_EQ(r.Events().back(), "end");
     // The health falls both ways: a tick of contact alone costs 1, a shot 5 (plus contact).
     int contactTicks = 0, shotHits = 0;
@@ -198,9 +199,9 @@ void ExpectSameGameAsVictory(const RunResult& r, const RunResult& victory) {
                   "unload aik", "unload FrmMain", "load win", "show win",
                   // to the menu (the game window is loaded again, hidden), then exit
                   "load FrmMain", "unload win", "load izvelne", "show izvelne"}));
-    std::vector<std::string> sounds = Sounds(victory);
+    std::vector<std::string> sounds = SoundEvents(victory);
     sounds.insert(sounds.end(), {"sound muz/menu.wav", "sound muz/silence.wav"});
-    EXPECT_EQ(Sounds(r), sounds);
+    EXPECT_EQ(SoundEvents(r), sounds);
     EXPECT_EQ(r.Events().back(), "end");
     EXPECT_FALSE(r.HasEvent("pause"));
 }

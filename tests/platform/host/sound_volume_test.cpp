@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/app.hpp"
-#include "platform/game_settings.hpp"
-#include "platform/runner.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/input/input_router.hpp"
+#include "platform/run/runner.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "support/headless_run.hpp"
 
 using platform::App;
@@ -64,7 +65,7 @@ TEST(SoundVolume, TheSettingsVolumeIsWhatTheMixerPlaysAtStartAndAgainAfterMuteAn
     // Later tests of this process start from the defaults again.
     platform::GameSettings().Override("sound", "volume", "100");
     platform::LoadGameSettings(std::nullopt);
-    App::Get().input().SetVolume(App::Get(), 100);
+    platform::Input(App::Get()).SetVolume(App::Get(), 100);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(heard, (std::vector<int>{40 * MIX_MAX_VOLUME / 100, 0, 40 * MIX_MAX_VOLUME / 100}));
 }

@@ -10,9 +10,9 @@
 #include <sstream>
 #include <thread>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
 #include "support/polling.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;

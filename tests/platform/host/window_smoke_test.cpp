@@ -2,8 +2,8 @@
 // ending the process leaves nothing behind.
 #include <gtest/gtest.h>
 
-#include "reliability/process_run.hpp"
 #include "support/polling.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace {
