@@ -8,6 +8,8 @@
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/host/sdl_frontend.hpp"
+// Whole, not declared: a window closed here destroys its presenter.
+#include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
 
 namespace platform {
