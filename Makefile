@@ -6,7 +6,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
 # What `make run` builds: the game, the asset baker and the baked application folder.
 GAME_TARGETS := dunspelt
 
-.PHONY: deps configure build run test update-golden bench deb clean
+.PHONY: deps configure build run test update-golden bench deb clean test-web
 
 deps:
 	@scripts/ensure-deps.sh $(BUILD)/deps.log
@@ -25,6 +25,13 @@ run: configure
 # takes ten seconds), so two more of them fit beside the ones that compute.
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j4
+
+# The page in headless Chromium and Firefox (puppeteer-core, pinned in tests/web/); the native
+# game gives the traces the page's are compared with. DUNSPELT_BROWSERS=chromium runs one.
+test-web: web
+	@cmake --build $(BUILD) --target dunspelt
+	@cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+	cd tests/web && DUNSPELT_BUILD=$(abspath $(BUILD)) node --test --test-concurrency=1
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build

@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ pkg-config
           libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev libx11-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-utils imagemagick python3
-          dpkg-dev file lintian desktop-file-utils appstream man-db)
+          dpkg-dev file lintian desktop-file-utils appstream man-db
+          chromium firefox-esr)
 if ! command -v dpkg-query >/dev/null; then
     echo "dunspelt: not a Debian system: install the equivalents of scripts/ensure-deps.sh's list yourself"
     exit 0

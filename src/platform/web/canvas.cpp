@@ -54,7 +54,7 @@ EM_JS(void, CanvasDraw, (const uint8_t* rgba, int width, int height, int x, int 
     const g = Module.canvas.getContext("2d", {alpha: false});
     const whole = w % width === 0 && h % height === 0;
     g.imageSmoothingEnabled = !whole;
-    g.imageSmoothingQuality = "high";
+    g.imageSmoothingQuality = "low";
     g.drawImage(source, x, y, w, h);
 });
 // clang-format on
