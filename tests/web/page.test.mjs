@@ -3,8 +3,8 @@
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 import {
-  browsers, clickGamePixel, fitted, launch, openPage, startGame, startServer, traceOf, urlOf,
-  waitForTitle,
+  browsers, clickGamePixel, fitted, launch, openPage, plugPad, startGame, startServer, traceOf,
+  urlOf, waitForTitle,
 } from "./support.mjs";
 
 // The menu's start button (Command1 of izvelne), in game pixels.
@@ -24,7 +24,7 @@ for (const name of browsers) {
       server?.close();
     });
 
-    test("intro, menu, a real click on start, a held Right walks, a hidden tab pauses", async () => {
+    test("intro, menu, a real click on start, a held Right and a pad walk, a hidden tab pauses", async () => {
       const page = await openPage(browser);
       const opened = Date.now();
       await startGame(page, urlOf(server, "index.html?trace"));
@@ -39,6 +39,17 @@ for (const name of browsers) {
       await new Promise((r) => setTimeout(r, 600));
       await page.keyboard.up("ArrowRight");
       assert.ok(player(await traceOf(page)).X > standing + 50, "the player walked right");
+
+      // A pad plugged in while playing walks the player with its d-pad, and goes when pulled.
+      const pad = await plugPad(page);
+      await page.waitForFunction(() => window.dunspelt.readTrace().includes('"event":"pad-added"'));
+      const before = player(await traceOf(page)).X;
+      await pad.press(15, true);
+      await new Promise((r) => setTimeout(r, 600));
+      await pad.press(15, false);
+      assert.ok(player(await traceOf(page)).X > before + 50, "the pad walked the player right");
+      await pad.unplug();
+      await page.waitForFunction(() => window.dunspelt.readTrace().includes('"event":"pad-removed"'));
 
       // Another tab in front hides this one: the game pauses as when its window is minimised.
       const other = await browser.newPage();

@@ -80,6 +80,32 @@ export async function traceOf(page) {
   return text.split("\n").filter(Boolean).map((line) => JSON.parse(line));
 }
 
+// A pad as the browser's Gamepad API shows it ("standard" layout), plugged in and out by
+// events as a real one is; `press(button, down)` holds one of its buttons.
+export async function plugPad(page) {
+  await page.evaluate(() => {
+    const pad = { id: "Test pad", index: 0, connected: true, mapping: "standard", timestamp: 1,
+      axes: [0, 0, 0, 0], buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+    window.testPad = pad;
+    navigator.getGamepads = () => [pad.connected ? pad : null];
+    const plugged = new Event("gamepadconnected");
+    plugged.gamepad = pad;
+    window.dispatchEvent(plugged);
+  });
+  return {
+    press: (button, down) => page.evaluate((b, d) => {
+      Object.assign(testPad.buttons[b], { pressed: d, value: d ? 1 : 0 });
+      testPad.timestamp++;
+    }, button, down),
+    unplug: () => page.evaluate(() => {
+      testPad.connected = false;
+      const unplugged = new Event("gamepaddisconnected");
+      unplugged.gamepad = testPad;
+      window.dispatchEvent(unplugged);
+    }),
+  };
+}
+
 // Where a full-size screen (794 x 575) sits on a `width` x `height` canvas: fitted, centred.
 export function fitted(width, height, picture = { width: 794, height: 575 }) {
   const scale = Math.min(width / picture.width, height / picture.height);
