@@ -100,13 +100,15 @@
   };
 
   dunspelt.readTrace = readTrace;
+  // The tick figures as --stats prints them, worked out when read.
+  Object.defineProperty(dunspelt, "stats", {
+    enumerable: true,
+    get: () => (Module.calledRun ? Module.UTF8ToString(Module._dunspelt_stats()) : undefined),
+  });
   window.Module = {
     canvas,
     print: (line) => console.log(line),
-    printErr: (line) => {
-      if (line.startsWith("dunspelt: ticks ")) dunspelt.stats = line.slice(10);
-      console.warn(line);
-    },
+    printErr: (line) => console.warn(line),
     onRuntimeInitialized: ready,
     page: {
       ended,

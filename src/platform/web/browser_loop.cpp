@@ -19,9 +19,6 @@ WebFrontend* g_looping = nullptr;
 
 // The longest the page goes without looking at its input: keys and clicks wait at most this.
 constexpr int kIdleMs = 10;
-// How often the tick figures go to the page.
-constexpr int64_t kStatsEveryMicros = 1'000'000;
-int64_t g_nextStats = 0;
 
 int DelayMs(App& app, int64_t due) {
     if (due < 0)
@@ -48,14 +45,8 @@ void WebFrontend::Step() {
     try {
         const int64_t due = self.turn_();
         emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, DelayMs(app, due));
-        const int64_t now = app.clock().PaceMicros();
-        if (now >= g_nextStats) {
-            g_nextStats = now + kStatsEveryMicros;
-            PublishStats(app.stats().Summary());
-        }
     } catch (...) {
         emscripten_cancel_main_loop();
-        PublishStats(app.stats().Summary());
         // Ending the run replaces this front end: nothing of it is used after.
         const LoopEnd end = std::move(self.end_);
         g_looping = nullptr;

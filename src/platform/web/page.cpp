@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <string>
+
 #include "platform/app.hpp"
 
 namespace platform::web {
@@ -12,10 +14,6 @@ namespace {
 // clang-format off
 EM_JS(void, JsSetTitle, (const char* title), {
     document.title = UTF8ToString(title);
-});
-EM_JS(void, JsPublishStats, (const char* summary), {
-    window.dunspelt = window.dunspelt || {};
-    window.dunspelt.stats = UTF8ToString(summary);
 });
 EM_JS(void, JsGameEnded, (int status), {
     if (Module.page) Module.page.ended(status);
@@ -52,10 +50,6 @@ void SetPageTitle(const std::string& title) {
     JsSetTitle(title.c_str());
 }
 
-void PublishStats(const std::string& summary) {
-    JsPublishStats(summary.c_str());
-}
-
 void TellGameEnded(int status) {
     JsGameEnded(status);
 }
@@ -81,6 +75,13 @@ void SaveStorage() {
 }
 
 }  // namespace platform::web
+
+// The tick figures as --stats prints them, worked out when the page asks (window.dunspelt.stats).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* dunspelt_stats() {
+    static std::string summary;
+    summary = platform::App::Get().stats().Summary();
+    return summary.c_str();
+}
 
 // For the page's tests: what the trace holds so far reaches its file.
 extern "C" EMSCRIPTEN_KEEPALIVE void dunspelt_flush_trace() {

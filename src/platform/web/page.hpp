@@ -1,13 +1,11 @@
-// What the game tells its page (index.html and its script): the title, the figures, the end
-// of the game, files to download, fullscreen and the saving of the browser's storage.
+// What the game tells its page (index.html and its script): the title, the end of the game, files
+// to download, fullscreen and the saving of the browser's storage.
 #pragma once
 #include <string>
 
 namespace platform::web {
 
 void SetPageTitle(const std::string& title);
-// The tick figures, as --stats prints them, on window.dunspelt.stats.
-void PublishStats(const std::string& summary);
 // The game has ended with `status`: the page says so and offers to play again.
 void TellGameEnded(int status);
 // An error the player must see (the desktop shows it in a message box).
