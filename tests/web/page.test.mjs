@@ -85,6 +85,19 @@ for (const name of browsers) {
         await page.waitForFunction(() => window.dunspelt.readTrace().includes('"show","form":"FrmMain"'));
         await new Promise((r) => setTimeout(r, 1000));
         await shot("level1");
+        // F12 hands the player a PNG of the game's picture as a download.
+        await page.evaluate(() => {
+          HTMLAnchorElement.prototype.click = function () {
+            fetch(this.href).then((r) => r.blob()).then((b) => (window.offered = [this.download, b.size]));
+          };
+        });
+        await page.keyboard.down("F12");
+        await new Promise((r) => setTimeout(r, 100));
+        await page.keyboard.up("F12");
+        await page.waitForFunction(() => window.offered, { timeout: 5000 });
+        const [file, size] = await page.evaluate(() => window.offered);
+        assert.match(file, /^dunspelt-.*\.png$/);
+        assert.ok(size > 1000, "a picture, not an empty file");
         await page.close();
       });
     }

@@ -94,6 +94,10 @@ for (const name of browsers) {
       await new Promise((r) => setTimeout(r, 100));
       await page.keyboard.up("Escape");
       await page.waitForFunction(() => window.dunspelt.done, { timeout: 20000 });
+      // The page says the game has ended and offers to play again (and the recording).
+      const cover = await page.$eval("#cover", (c) => [c.hidden, c.innerText]);
+      assert.deepEqual([cover[0], /has ended[\s\S]*Play again[\s\S]*Save the recording/.test(cover[1])], [false, true]);
+      await page.screenshot({ path: `${process.env.DUNSPELT_SHOTS || "/tmp"}/dunspelt-${name}-ended.png` });
       const { recording, trace } = await page.evaluate(() =>
         ({ recording: FS.readFile("/run/dunspelt.rec", { encoding: "utf8" }), trace: window.dunspelt.trace }));
       const file = join(process.env.TMPDIR || "/tmp", `dunspelt-${name}-page.rec`);
