@@ -68,6 +68,7 @@ void App::BringToFront(Form* form) {
     std::erase(zOrder_, form);
     zOrder_.push_back(form);
     active_ = form;
+    input_.FormTookKeys(*this, *form);
     if (frontend_)
         frontend_->Shown(*this, *form);
 }

@@ -36,9 +36,18 @@ bool HasPictureButtons(const Form& form) {
 void MoveButtonFocus(Form& form, int direction) {
     const std::vector<PictureButton*> buttons = ButtonsInScreenOrder(form);
     const int n = int(buttons.size());
+    if (n == 0)
+        return;
     auto at = std::find(buttons.begin(), buttons.end(), form.focusedButton());
-    // Nothing focused: start just outside the list, so the first step lands on an end.
-    int i = at == buttons.end() ? (direction > 0 ? -1 : n) : int(at - buttons.begin());
+    int i = int(at - buttons.begin());
+    if (at == buttons.end()) {
+        // The first navigation key, whichever it is, shows the focus on the button that keeps
+        // the game going (the back or to-menu button, else the first one), never on an exit:
+        // the step starts just before it (and passes on if it is disabled).
+        auto safe = std::find(buttons.begin(), buttons.end(), form.cancelButton());
+        i = safe == buttons.end() ? -1 : int(safe - buttons.begin()) - 1;
+        direction = +1;
+    }
     for (int step = 0; step < n; ++step) {
         i = ((i + direction) % n + n) % n;
         if (buttons[size_t(i)]->EnabledNow()) {

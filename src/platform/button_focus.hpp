@@ -11,9 +11,10 @@ class Form;
 // Whether the form has picture buttons to navigate.
 bool HasPictureButtons(const Form& form);
 // Moves the focus to the next (+1) or previous (-1) enabled button, wrapping around; with
-// nothing focused, next reaches the first button and previous the last.
+// nothing focused, either direction reaches the safe button: the cancel button (back, to the
+// menu) where the form has one, else the first.
 void MoveButtonFocus(Form& form, int direction);
-// Clicks the focused button if it is enabled; with nothing focused, focuses the first one.
+// Clicks the focused button if it is enabled; with nothing focused, focuses the safe one.
 void PressFocusedButton(Form& form);
 // Clicks the form's cancel button, if it has an enabled one.
 void PressCancelButton(Form& form);

@@ -99,6 +99,14 @@ bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
     return true;
 }
 
+void InputRouter::FormTookKeys(App& app, Form& form) {
+    // A screen that comes up while the play window has the keys opened by itself, under the
+    // player's hands.
+    const bool openedByPlay = keyForm_ && keyForm_ == playWindow_ && &form != playWindow_;
+    keyForm_ = &form;
+    entryGuard_.ScreenTookKeys(app.NowMicros(), openedByPlay, pads_);
+}
+
 bool InputRouter::AroundTheGame(App& app, Action action) {
     switch (action) {
         case Action::kPause:
@@ -199,6 +207,7 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     const bool down = e.kind == InputEvent::Kind::kKeyDown;
     if (e.key == kPhysLeftShift || e.key == kPhysRightShift)
         shiftHeld_[e.key == kPhysRightShift] = down;
+    entryGuard_.KeyChanged(e.key, down);
     const Action action = bindings_.ActionOf(e.key);
     if (GameKeyCodeOf(action) == 0 && action != Action::kNone) {
         // Pause, mute, screenshot, fullscreen: once per press, not on auto-repeat.
@@ -212,7 +221,8 @@ void InputRouter::Key(App& app, const InputEvent& e) {
     // The form hears its key as always (the game's screens do nothing with it); on a screen
     // with buttons the key also moves the button focus.
     GameKey(*active, action, down);
-    if (down && active == app.ActiveForm() && HasPictureButtons(*active))
+    if (down && active == app.ActiveForm() && HasPictureButtons(*active) &&
+        entryGuard_.KeyMayAct(e.key, app.NowMicros()))
         Navigate(*active, NavOfKey(e.key, action), e.repeat);
 }
 
@@ -250,7 +260,11 @@ void InputRouter::Pad(App& app, const InputEvent& e) {
         default:
             return;
     }
-    for (const PadChange& c : changes) PadChanged(app, c.control, c.held);
+    for (const PadChange& c : changes) {
+        if (!c.held && !pads_.AnyHolds(c.control))
+            entryGuard_.PadReleased(c.control);
+        PadChanged(app, c.control, c.held);
+    }
 }
 
 void InputRouter::PadChanged(App& app, PadControl control, bool held) {
@@ -259,7 +273,7 @@ void InputRouter::PadChanged(App& app, PadControl control, bool held) {
         return;
     const bool start = control == PadControl::kStart;
     if (HasPictureButtons(*active)) {
-        if (!held)
+        if (!held || !entryGuard_.PadMayAct(control, app.NowMicros()))
             return;
         switch (control) {
             case PadControl::kDpadLeft:

@@ -5,6 +5,7 @@
 #include "platform/input_event.hpp"
 #include "platform/key_bindings.hpp"
 #include "platform/pad_state.hpp"
+#include "platform/screen_entry_guard.hpp"
 
 namespace platform {
 
@@ -38,6 +39,8 @@ class InputRouter {
     void Route(App& app, const InputEvent& event);
     // A click in the paused play window resumes play (and does nothing else); true if so.
     bool ClickResumes(App& app, const InputEvent& event);
+    // A form has just come to the front and takes the keys from now on.
+    void FormTookKeys(App& app, Form& form);
 
   private:
     enum class Nav { kNone, kPrevious, kNext, kPress, kBack };
@@ -60,6 +63,8 @@ class InputRouter {
     bool muted_ = false;
     int volume_ = 100;
     bool shiftHeld_[2] = {false, false};
+    Form* keyForm_ = nullptr;  // the form that took the keys last
+    ScreenEntryGuard entryGuard_;
 };
 
 // What a pad control means during play: the arrows, jump, fire; kNone for the rest.

@@ -51,23 +51,23 @@ void ExpectKeysLookLikeMouse(const std::string& toScreen, const std::string& for
 }  // namespace
 
 TEST(KeyboardMenus, MenuFocusGoesDownTheButtonsAndWrapsShowingTheMouseHoverImages) {
-    // Down from nothing reaches the first button; Up from nothing the last; Tab and Shift+Tab
-    // go the same ways.
+    // The first key shows the start button, whichever way it points; then Down, Right and Tab
+    // go down the buttons, Up and Left back up.
     ExpectKeysLookLikeMouse(
-        kUntilMenu, "izvelne", {"Down", "Down", "Right", "Tab", "Tab", "Up", "Left"},
+        kUntilMenu, "izvelne", {"Up", "Down", "Right", "Tab", "Tab", "Up", "Left"},
         {"Command1", "Command2", "Command4", "Command3", "Command1", "Command3", "Command4"});
 }
 
-TEST(KeyboardMenus, ShiftTabGoesBackAndUpFromNothingReachesTheLastButton) {
+TEST(KeyboardMenus, ShiftTabFromTheStartButtonGoesRoundToTheLastButton) {
     TempApp& app = LongFlatApp();
     RunResult r = RunHeadless(
         app, kUntilMenu + Press("Up") + Shot(app, "up", "izvelne") + "keydown Left Shift\n" +
                  Press("Tab") + "keyup Left Shift\n" + Shot(app, "shifttab", "izvelne") +
-                 "move izvelne\nmove izvelne Command3\n" + Shot(app, "exit", "izvelne") +
-                 "move izvelne\nmove izvelne Command4\n" + Shot(app, "about", "izvelne"));
+                 "move izvelne\nmove izvelne Command1\n" + Shot(app, "start", "izvelne") +
+                 "move izvelne\nmove izvelne Command3\n" + Shot(app, "exit", "izvelne"));
     ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_TRUE(SameShot(app, "up", "exit"));
-    EXPECT_TRUE(SameShot(app, "shifttab", "about"));
+    EXPECT_TRUE(SameShot(app, "up", "start"));
+    EXPECT_TRUE(SameShot(app, "shifttab", "exit"));
 }
 
 TEST(KeyboardMenus, EnterOnTheFocusedStartButtonStartsAGameAndEscapeOnTheMenuDoesNothing) {
@@ -87,12 +87,14 @@ TEST(KeyboardMenus, EnterOnTheFocusedStartButtonStartsAGameAndEscapeOnTheMenuDoe
 TEST(KeyboardMenus, OptionsSkipDisabledButtonsAndEscapeReturnsToTheMenu) {
     TempApp& app = LongFlatApp();
     const std::string toOptions = kUntilMenu + "click izvelne Command2\n";
-    // Screen order: sound on, sound off (the top row), then back.
+    // The first Tab shows the back button; then screen order: sound on, sound off (the top
+    // row), back.
     ExpectKeysLookLikeMouse(toOptions, "options", {"Tab", "Tab", "Tab", "Tab"},
-                            {"Command1", "Command3", "Command2", "Command1"});
+                            {"Command2", "Command1", "Command3", "Command2"});
     // Sound on disables its own button; from then on the focus passes it by, so the fourth Tab
     // after it lands on the back button and Enter goes back to the menu.
-    RunResult r = RunHeadless(app, toOptions + Press("Tab") + Press("Return") + Press("Tab") +
+    RunResult r = RunHeadless(app, toOptions + Press("Tab") + Press("Tab") + Press("Return") +
+                                       Press("Tab") +
                                        Press("Tab") + Press("Tab") + Press("Tab") +
                                        Shot(app, "back_focused", "options") + Press("Return"));
     ASSERT_EQ(r.status, 0) << r.errors;
@@ -148,10 +150,10 @@ TEST(KeyboardMenus, BetweenLevelsTakesEnterButNotEscapeAndTheEndScreensGoBackOnE
                                         "sound muz/menu.wav", "show izvelne", "end"}));
 }
 
-TEST(KeyboardMenus, EndScreensFocusTheirButtonsInScreenOrder) {
-    // Victory: exit (left) comes before to-menu (right) on the same row.
+TEST(KeyboardMenus, EndScreensShowTheirToMenuButtonFirstThenGoInScreenOrder) {
+    // Victory: to-menu (right) first, then round to exit (left) on the same row.
     ExpectKeysLookLikeMouse(kWalkLevel2 + "wait 500\n", "win", {"Right", "Right", "Left"},
-                            {"Command2", "Command1", "Command2"}, {"--warp", "2"});
+                            {"Command1", "Command2", "Command1"}, {"--warp", "2"});
 }
 
 TEST(KeyboardMenus, KeysPressedOverTheBetweenLevelsScreenNeverReachTheGameWindow) {
