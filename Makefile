@@ -75,3 +75,29 @@ fuzz: deps
 		$(FUZZ_BUILD)/found_dat $(FUZZ_BUILD)/corpus_dat
 	$(FUZZ_BUILD)/fuzz_script -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-dict=fuzz/script.dict $(FUZZ_BUILD)/found_script fuzz/corpus_script
+
+# The game in a browser, written to $(BUILD)/web/. The libraries it links are built once per
+# machine from Debian's sources into ~/.cache/dunspelt/web-deps/ (scripts/web-deps.sh); the
+# native build bakes the data. Debian's emcc needs Debian's node modules where `node` is not
+# Debian's own.
+WEB_BUILD ?= $(BUILD)/web-build
+WEB_OUT := $(BUILD)/web
+WEB_PORT ?= 8024
+VERSION := $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+web: export NODE_PATH ?= /usr/share/nodejs
+
+.PHONY: web serve-web web-zip
+
+web: configure
+	@scripts/web-deps.sh --link $(BUILD)/web-deps
+	@cmake --build $(BUILD) --target web_data
+	@[ -f $(WEB_BUILD)/build.ninja ] || scripts/web-configure.sh $(BUILD) $(WEB_BUILD) $(WEB_OUT)
+	@cmake --build $(WEB_BUILD)
+
+serve-web: web
+	@echo "Serving $(WEB_OUT) at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
+	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_OUT) $(WEB_PORT)
+
+# The page with the licences and a note on uploading it, for any static web host.
+web-zip: web
+	@scripts/web-zip.sh $(WEB_OUT) $(BUILD)/dunspelt-web-$(VERSION).zip

@@ -6,6 +6,7 @@ set -euo pipefail
 log=${1:-build/deps.log}
 packages=(cmake ninja-build g++ pkg-config
           libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev libx11-dev
+          libvorbis-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-utils imagemagick python3
           dpkg-dev file lintian desktop-file-utils appstream man-db

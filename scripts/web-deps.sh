@@ -127,6 +127,12 @@ fi
 
 log=$prefix/build.log
 mkdir -p "$prefix/stamps"
+# One build at a time per cache: a second work tree waits for the first to finish.
+exec 9>"$prefix/lock"
+if ! flock -n 9; then
+    echo "Waiting for another build of the web libraries into $prefix ..."
+    flock 9
+fi
 echo "$versions" | tr ' ' '\n' >"$prefix/versions.txt"
 count=${#libraries[@]} index=0 started_all=$SECONDS announced=
 for entry in "${libraries[@]}"; do

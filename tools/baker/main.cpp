@@ -1,5 +1,6 @@
 // dunspelt-baker RESOURCES_DIR APP_DIR: writes every picture, level and music file of the game.
 // dunspelt-baker --level-table LEVELS_DIR OUT_FILE: writes the game's table of level facts.
+// dunspelt-baker --web-music WAV_DIR OUT_DIR: the baked music as Ogg Vorbis, for the web build.
 #include <SDL.h>
 
 #include <cstdio>
@@ -12,15 +13,21 @@
 
 int main(int argc, char** argv) {
     const bool table = argc == 4 && std::string(argv[1]) == "--level-table";
-    if (argc != 3 && !table) {
+    const bool webMusic = argc == 4 && std::string(argv[1]) == "--web-music";
+    if (argc != 3 && !table && !webMusic) {
         std::fprintf(stderr,
                      "usage: dunspelt-baker RESOURCES_DIR APP_DIR\n"
-                     "       dunspelt-baker --level-table LEVELS_DIR OUT_FILE\n");
+                     "       dunspelt-baker --level-table LEVELS_DIR OUT_FILE\n"
+                     "       dunspelt-baker --web-music WAV_DIR OUT_DIR\n");
         return 2;
     }
     try {
         if (table) {
             baker::WriteLevelTable(argv[2], argv[3]);
+            return 0;
+        }
+        if (webMusic) {
+            baker::BakeWebMusic(argv[2], argv[3]);
             return 0;
         }
         baker::BakePictures(argv[1], argv[2]);
