@@ -47,7 +47,9 @@ if(NOT WEB_HOST_SOURCES)
                       "dunspelt: src/platform/web/ has no sources yet: no web host to link"
                       COMMAND ${CMAKE_COMMAND} -E false DEPENDS dunspelt_game)
 else()
-    add_executable(dunspelt ${WEB_HOST_SOURCES} ${WEB_SHARED_HOST_FILES})
+    # src/main.cpp is the page's main too: the page calls it with the options it wants.
+    add_executable(dunspelt ${CMAKE_SOURCE_DIR}/src/main.cpp ${WEB_HOST_SOURCES}
+                            ${WEB_SHARED_HOST_FILES})
     target_link_libraries(dunspelt PRIVATE dunspelt_game web_libraries)
     target_compile_options(dunspelt PRIVATE -Wall -Wextra -Wpedantic)
     set_target_properties(dunspelt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DUNSPELT_WEB_OUT}
@@ -66,11 +68,13 @@ else()
     endforeach()
     # Pictures go to a 2D canvas: no WebGL. Settings live in IndexedDB. The page calls main
     # itself (after the player's gesture, or at once for a script) and reads files and figures
-    # through FS and UTF8ToString; SDL's browser audio uses two helpers it does not ask for.
+    # through FS and UTF8ToString. A small library of the host's keeps what SDL's audio uses.
     target_link_options(dunspelt PRIVATE ${WEB_PRELOAD} -sALLOW_MEMORY_GROWTH=1
                         -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web -lidbfs.js -sINVOKE_RUN=0
                         "SHELL:-s EXPORTED_RUNTIME_METHODS=['FS','callMain','UTF8ToString']"
-                        "SHELL:-s DEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']")
+                        "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/platform/web/sdl_audio_library.js")
+    set_property(TARGET dunspelt APPEND PROPERTY LINK_DEPENDS
+                 ${CMAKE_SOURCE_DIR}/src/platform/web/sdl_audio_library.js)
     set_property(TARGET dunspelt APPEND PROPERTY LINK_DEPENDS ${WEB_DATA_DIR}/.assembled
                                                                ${WEB_FONTS})
 endif()

@@ -13,6 +13,9 @@
 #include "platform/user_dirs.hpp"
 #include "platform/web/page.hpp"
 
+// From sdl_audio_library.js: makes the link keep what SDL's browser audio calls.
+extern "C" void dunspelt_keep_sdl_audio_helpers();
+
 namespace platform::web {
 
 std::unique_ptr<WebFrontend> WebFrontend::Create(std::string& why) {
@@ -76,6 +79,7 @@ void WebFrontend::ReadDisplaySettings() {
 void WebFrontend::OpenAudio() {
     // The page starts the game from the player's click or key, so the browser lets sound
     // start. The music is Ogg Vorbis in the web build, decoded by SDL_mixer's own decoder.
+    dunspelt_keep_sdl_audio_helpers();
     Mix_Init(MIX_INIT_OGG);
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
              Mix_OpenAudio(22050, MIX_DEFAULT_FORMAT, 1, 1024) == 0;
