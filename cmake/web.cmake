@@ -12,7 +12,7 @@ endforeach()
 
 # The static libraries, in link order (each before what it uses).
 add_library(web_libraries INTERFACE)
-foreach(lib SDL2_ttf freetype SDL2_image SDL2_mixer SDL2 inih)
+foreach(lib SDL2_ttf harfbuzz freetype SDL2_image SDL2_mixer SDL2 inih)
     target_link_libraries(web_libraries INTERFACE ${DUNSPELT_WEB_DEPS}/lib/lib${lib}.a)
 endforeach()
 target_include_directories(web_libraries INTERFACE ${DUNSPELT_WEB_DEPS}/include

@@ -3,6 +3,8 @@
 # later builds re-run CMake by themselves when it changes. Quiet unless it fails.
 #   scripts/web-configure.sh NATIVE_BUILD WEB_BUILD WEB_OUT
 set -euo pipefail
+# Debian's emcc needs Debian's node modules where `node` is not Debian's own.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 native=$(realpath "$1")
 web_build=$2
 out=$(realpath -m "$3")

@@ -24,10 +24,21 @@ build_freetype() {
         -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 }
 
+# Text shaping, as Debian's SDL2_ttf does it: its kerning comes from the fonts' GPOS tables,
+# which FreeType alone does not read, so without it "LT" or "Wa" would sit a pixel apart.
+build_harfbuzz() {
+    emcmake_install "$1" "$2" -DHB_HAVE_FREETYPE=ON -DHB_BUILD_SUBSET=OFF -DHB_BUILD_UTILS=OFF \
+        -DHB_HAVE_GLIB=OFF -DHB_HAVE_ICU=OFF -DHB_HAVE_GRAPHITE2=OFF -DHB_HAVE_GOBJECT=OFF \
+        -DFREETYPE_LIBRARY="$2/lib/libfreetype.a" \
+        -DFREETYPE_INCLUDE_DIR_ft2build="$2/include/freetype2" \
+        -DFREETYPE_INCLUDE_DIR_freetype2="$2/include/freetype2"
+}
+
 build_sdl2_ttf() {
-    emcmake_install "$1" "$2" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF \
+    emcmake_install "$1" "$2" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=ON \
         -DSDL2TTF_SAMPLES=OFF -DSDL2_DIR="$2/lib/cmake/SDL2" \
-        -DFREETYPE_LIBRARY="$2/lib/libfreetype.a" -DFREETYPE_INCLUDE_DIRS="$2/include/freetype2"
+        -DFREETYPE_LIBRARY="$2/lib/libfreetype.a" -DFREETYPE_INCLUDE_DIRS="$2/include/freetype2" \
+        -Dharfbuzz_LIBRARY="$2/lib/libharfbuzz.a" -Dharfbuzz_INCLUDE_PATH="$2/include/harfbuzz"
 }
 
 # PNG through the built-in stb decoder; BMP is SDL's own. Every other format is left out.

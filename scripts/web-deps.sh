@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the libraries the web build links (SDL2, FreeType, SDL2_ttf, SDL2_image, SDL2_mixer,
-# inih) with emscripten from Debian's source packages, into a cache outside the build folder
-# that is keyed by their versions: only the first build on a machine pays (about half an hour
-# on two cores). Emscripten's own "ports" are not used, since they download at build time.
+# Builds the libraries the web build links (SDL2, FreeType, HarfBuzz, SDL2_ttf, SDL2_image,
+# SDL2_mixer, inih) with emscripten from Debian's source packages, into a cache outside the
+# build folder that is keyed by their versions: only the first build on a machine pays (about
+# half an hour on two cores). Emscripten's own "ports" are not used: they download at build
+# time.
 #
 #   scripts/web-deps.sh [--link PATH]   builds what is missing; PATH becomes a link to the prefix
 #   scripts/web-deps.sh --prefix        prints the prefix the libraries go to, builds nothing
@@ -16,12 +17,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/web-deps-recipes.sh"
 
 # Bump when a recipe's options change, so every machine builds the libraries anew.
-recipe_version=1
+recipe_version=2
 # Debian source package, the name shown, the build function in web-deps-recipes.sh, and the
 # Debian release whose source is taken: Debian 12's, except inih's, whose Debian 12 source
 # files the package mirrors no longer all keep (its reader is the same for our settings).
 libraries=("libsdl2 SDL2 build_sdl2 bookworm"
            "freetype FreeType build_freetype bookworm"
+           "harfbuzz HarfBuzz build_harfbuzz bookworm"
            "libsdl2-ttf SDL2_ttf build_sdl2_ttf bookworm"
            "libsdl2-image SDL2_image build_sdl2_image bookworm"
            "libsdl2-mixer SDL2_mixer build_sdl2_mixer bookworm"
