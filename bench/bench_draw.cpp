@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 using platform::BitBlt;
 using platform::Rop;

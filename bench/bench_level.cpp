@@ -8,7 +8,7 @@
 
 #include "level/grid_cache.hpp"
 #include "level/mask_scan.hpp"
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 #include "world/game_data.hpp"
 
 namespace {

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/app.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "world/frm_main.hpp"
@@ -17,7 +18,7 @@ void EnsureGameReady() {
     static bool ready = [] {
         platform::App& app = platform::App::Get();
         app.SetFrontend(std::make_unique<platform::HeadlessFrontend>());
-        app.SetPath(DUNSPELT_APP_DIR);
+        platform::SetAppFolder(DUNSPELT_APP_DIR);
         game::CreateAllForms();
         game::PrepareGame();
         return true;
@@ -27,8 +28,8 @@ void EnsureGameReady() {
 
 void StartLevel1(benchmark::State& state, bool withCache) {
     EnsureGameReady();
-    const std::string cache = platform::App::Get().FilePath(
-        std::string("\\maps\\") + game::Levels().front().baseName + ".DAT");
+    const std::string cache =
+        platform::AppFilePath(std::string("\\maps\\") + game::Levels().front().baseName + ".DAT");
     for (auto _ : state) {
         state.PauseTiming();
         game::ShutdownGame();

@@ -6,8 +6,9 @@
 #include <memory>
 #include <utility>
 
-#include "platform/app.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "play/game_loop.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
@@ -55,7 +56,7 @@ struct Scene {
 void SetUpBusyLevel2() {
     platform::App& app = platform::App::Get();
     app.SetFrontend(std::make_unique<platform::HeadlessFrontend>());
-    app.SetPath(DUNSPELT_APP_DIR);
+    platform::SetAppFolder(DUNSPELT_APP_DIR);
     game::CreateAllForms();
     game::PrepareGame();
     game::StartLevel(game::Levels()[0]);

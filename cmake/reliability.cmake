@@ -37,7 +37,7 @@ if(DUNSPELT_FUZZ)
     target_compile_options(dunspelt_game PRIVATE ${FUZZ_FLAGS})
     # The script reader stands alone; the cache reader needs the game library it lives in.
     add_executable(fuzz_script ${CMAKE_SOURCE_DIR}/fuzz/script_fuzz.cpp
-                               ${CMAKE_SOURCE_DIR}/src/platform/script.cpp)
+                               ${CMAKE_SOURCE_DIR}/src/platform/run/script.cpp)
     target_include_directories(fuzz_script PRIVATE ${CMAKE_SOURCE_DIR}/src)
     add_executable(fuzz_grid_cache ${CMAKE_SOURCE_DIR}/fuzz/grid_cache_fuzz.cpp)
     target_link_libraries(fuzz_grid_cache PRIVATE dunspelt_game)

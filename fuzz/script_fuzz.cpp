@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/script.hpp"
+#include "platform/run/script.hpp"
 
 namespace {
 

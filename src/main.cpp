@@ -6,9 +6,9 @@
 #include <string>
 
 #include "level/level_table.hpp"
-#include "platform/display_geometry.hpp"
-#include "platform/game_settings.hpp"
-#include "platform/runner.hpp"
+#include "platform/core/display_geometry.hpp"
+#include "platform/run/runner.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "screens/startup.hpp"
 
 namespace {

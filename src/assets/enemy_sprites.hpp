@@ -1,7 +1,7 @@
 // The enemy pictures of a level's sprite set: the enemy facing either way and its shot, each
 // with its mask.
 #pragma once
-#include "platform/picture_box.hpp"
+#include "platform/forms/picture_box.hpp"
 
 namespace game {
 

@@ -1,8 +1,8 @@
 // The picture store: a hidden form with one picture box per sprite and mask, the player's two
 // work surfaces and the level's map and mask pictures.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
 
 namespace game {
 

@@ -2,9 +2,10 @@
 
 #include <map>
 
-#include "platform/app.hpp"
-#include "platform/picture_file.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/core/runtime_error.hpp"
+#include "platform/forms/app.hpp"
 
 namespace game {
 namespace {
@@ -71,7 +72,7 @@ std::shared_ptr<platform::Surface> GamePicture(const std::string& file) {
     auto it = cache.find(file);
     if (it != cache.end())
         return it->second;
-    auto picture = platform::LoadPicture(platform::App::Get().FilePath("\\pics\\" + file));
+    auto picture = platform::LoadPicture(platform::AppFilePath("\\pics\\" + file));
     cache[file] = picture;
     return picture;
 }

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace game {
 

@@ -6,7 +6,7 @@
 #include "combat/hit_geometry.hpp"
 #include "combat/level_end.hpp"
 #include "combat/player_shots.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 

@@ -1,6 +1,6 @@
 // Boxes in play-area pixels and the edge test shared by every hit test.
 #pragma once
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

@@ -1,14 +1,17 @@
 #include "combat/screen_links.hpp"
 
-#include "platform/app.hpp"
-#include "platform/form.hpp"
+#include "platform/forms/form.hpp"
 
 namespace game {
 namespace {
 
+platform::Form* g_betweenLevels = nullptr;
+platform::Form* g_victory = nullptr;
+platform::Form* g_defeat = nullptr;
+
 // Loads and shows the screen without making it modal.
-void OpenScreen(const char* name) {
-    if (platform::Form* form = platform::App::Get().FindForm(name)) {
+void OpenScreen(platform::Form* form) {
+    if (form) {
         form->Load();
         form->Show();
     }
@@ -16,16 +19,28 @@ void OpenScreen(const char* name) {
 
 }  // namespace
 
+void LinkBetweenLevels(platform::Form& screen) {
+    g_betweenLevels = &screen;
+}
+
+void LinkVictory(platform::Form& screen) {
+    g_victory = &screen;
+}
+
+void LinkDefeat(platform::Form& screen) {
+    g_defeat = &screen;
+}
+
 void OpenBetweenLevels() {
-    OpenScreen("aik");
+    OpenScreen(g_betweenLevels);
 }
 
 void OpenVictory() {
-    OpenScreen("win");
+    OpenScreen(g_victory);
 }
 
 void OpenDefeat() {
-    OpenScreen("lose");
+    OpenScreen(g_defeat);
 }
 
 }  // namespace game

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

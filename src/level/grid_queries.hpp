@@ -1,6 +1,6 @@
 // Questions asked of the collision grid: is a point solid, where is the ground below it.
 #pragma once
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

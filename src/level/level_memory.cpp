@@ -6,9 +6,9 @@
 
 #include "level/level_resources.hpp"
 #include "level/level_table.hpp"
-#include "platform/checked.hpp"
-#include "platform/large_blocks.hpp"
-#include "platform/picture_file.hpp"
+#include "platform/core/checked.hpp"
+#include "platform/core/large_blocks.hpp"
+#include "platform/core/picture_file.hpp"
 
 namespace game {
 

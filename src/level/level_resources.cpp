@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "assets/frm_pics.hpp"
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 #include "world/game_data.hpp"
 
 namespace game {

@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

@@ -4,7 +4,7 @@
 
 #include "assets/frm_pics.hpp"
 #include "level/level_resources.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "world/game_data.hpp"
 
 namespace game {

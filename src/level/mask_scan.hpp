@@ -2,8 +2,8 @@
 #pragma once
 #include <vector>
 
-#include "platform/checked.hpp"
-#include "platform/surface.hpp"
+#include "platform/core/checked.hpp"
+#include "platform/core/surface.hpp"
 #include "world/game_data.hpp"
 
 namespace game {

@@ -1,7 +1,7 @@
 #include "world/frm_main.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "play/game_loop.hpp"
 #include "world/game_data.hpp"
 

@@ -1,7 +1,7 @@
 #include "play/game_loop.hpp"
 
 #include "combat/combat.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "play/actor_update.hpp"
 #include "play/player_input.hpp"
 #include "play/tick_trace.hpp"

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 
 namespace game {
 

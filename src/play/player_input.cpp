@@ -2,8 +2,9 @@
 
 #include "level/grid_queries.hpp"
 #include "level/level_table.hpp"
-#include "platform/app.hpp"
-#include "platform/sound.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/sound.hpp"
 #include "world/foot_point.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
@@ -71,7 +72,7 @@ void UpdateWindowTitle() {
 
 [[noreturn]] void EndOnEscape() {
     platform::App& app = platform::App::Get();
-    platform::PlaySoundFile(app.FilePath("\\muz\\silence.wav"));
+    platform::PlaySoundFile(platform::AppFilePath("\\muz\\silence.wav"));
     app.EndProcess(0);
 }
 

@@ -1,6 +1,6 @@
 #include "play/tick_trace.hpp"
 
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 

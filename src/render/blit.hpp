@@ -1,7 +1,7 @@
 // The drawing primitives of the game window: the map copy, masked sprites, the present.
 #pragma once
-#include "platform/checked.hpp"
-#include "platform/surface.hpp"
+#include "platform/core/checked.hpp"
+#include "platform/core/surface.hpp"
 
 namespace game {
 

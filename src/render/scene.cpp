@@ -36,14 +36,14 @@ void DrawPlayer() {
                          FrmPics().CharacterMask.Hdc());
 }
 
-struct ShotSlot {
+struct DrawnShot {
     i16& active;
     i16& dir;
     i32& x;
     i32& y;
 };
 
-void DrawAndMovePlayerShot(ShotSlot slot) {
+void DrawAndMovePlayerShot(DrawnShot slot) {
     if (slot.active != 1)
         return;
     FrmPicsForm& pics = FrmPics();

@@ -1,6 +1,6 @@
 // Drawing the player, shots and enemies over the map; moving the shots.
 #pragma once
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

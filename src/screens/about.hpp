@@ -1,9 +1,9 @@
 // The about screen: what the game is, its controls and the credits; back closes it.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/label.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/label.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 
 namespace game {

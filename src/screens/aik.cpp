@@ -1,5 +1,6 @@
 #include "screens/aik.hpp"
 
+#include "combat/screen_links.hpp"
 #include "screens/game_start.hpp"
 #include "screens/screen_common.hpp"
 
@@ -13,6 +14,7 @@ AikForm::AikForm()
       Picture2(*this, "Picture2", 272, 168, 41, 17, kImageHolder),
       Picture3(*this, "Picture3", 8, 40, 17, 33, kImageHolder),
       Picture4(*this, "Picture4", 280, 40, 25, 33, kImageHolder) {
+    LinkBetweenLevels(*this);
     SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
 }
 

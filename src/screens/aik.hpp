@@ -1,9 +1,9 @@
 // The between-levels screen: opened over the stopped game window when level 1 is cleared;
 // next level sets up level 2 in that window, exit ends the game.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 
 namespace game {

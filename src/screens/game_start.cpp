@@ -5,8 +5,9 @@
 #include "assets/frm_pics.hpp"
 #include "level/level_resources.hpp"
 #include "level/level_setup.hpp"
-#include "platform/app.hpp"
-#include "platform/sound.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/sound.hpp"
 #include "play/game_loop.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
@@ -110,9 +111,9 @@ void StartLevel(const LevelFacts& level) {
         } else {
             PlacePlayer(level);
         }
-        LoadLevelResources(app.FilePath("\\maps\\"), level.baseName);
+        LoadLevelResources(platform::AppFilePath("\\maps\\"), level.baseName);
         if (SoundOption == 1)
-            platform::PlaySoundFile(app.FilePath(std::string("\\muz\\") + level.music));
+            platform::PlaySoundFile(platform::AppFilePath(std::string("\\muz\\") + level.music));
         if (newGame) {
             InitLevelActors(level);
             ShowGameWindow();

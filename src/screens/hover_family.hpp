@@ -3,10 +3,10 @@
 #pragma once
 #include <vector>
 
-#include "platform/control.hpp"
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/control.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 
 namespace game {
 

@@ -1,9 +1,9 @@
 // The intro: a borderless black window that shows the logo after 2 s, the title after 7 s and
 // opens the menu after 10 s. It takes no input and plays no sound.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/timer.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/timer.hpp"
 
 namespace game {
 

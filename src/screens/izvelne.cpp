@@ -1,7 +1,7 @@
 #include "screens/izvelne.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "screens/about.hpp"
 #include "screens/game_start.hpp"
 #include "screens/options.hpp"

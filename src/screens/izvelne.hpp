@@ -1,8 +1,8 @@
 // The main menu: start a game, options, about, exit; the menu music starts as it loads.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 
 namespace game {

@@ -1,5 +1,6 @@
 #include "screens/lose.hpp"
 
+#include "combat/screen_links.hpp"
 #include "screens/screen_common.hpp"
 #include "world/game_data.hpp"
 
@@ -14,6 +15,7 @@ LoseForm::LoseForm()
       Picture2(*this, "Picture2", 120, 272, 97, 73, kImageHolder),
       Picture3(*this, "Picture3", 616, 144, 73, 41, kImageHolder),
       Picture4(*this, "Picture4", 640, 312, 49, 49, kImageHolder) {
+    LinkDefeat(*this);
     SetHoverFamily({{Command1, Picture1, Picture2}, {Command2, Picture3, Picture4}});
     // Escape goes back to the menu, never out of the game.
     SetCancelButton(&Command1);

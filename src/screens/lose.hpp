@@ -1,10 +1,10 @@
 // The defeat screen: opened after a fall out of the map or running out of health; back to the
 // menu or exit.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/label.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/label.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 
 namespace game {

@@ -1,8 +1,8 @@
 // The options screen: level music on or off as a two-way switch, and back to the menu.
 #pragma once
-#include "platform/form.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 
 namespace game {

@@ -1,15 +1,16 @@
 #include "screens/screen_common.hpp"
 
 #include "assets/game_pictures.hpp"
-#include "platform/app.hpp"
-#include "platform/sound.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/sound.hpp"
 #include "screens/izvelne.hpp"
 #include "world/frm_main.hpp"
 
 namespace game {
 
 void PlayGameSound(const std::string& relativeName) {
-    platform::PlaySoundFile(platform::App::Get().FilePath(relativeName));
+    platform::PlaySoundFile(platform::AppFilePath(relativeName));
 }
 
 void ExitGame() {

@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/form.hpp"
-#include "platform/label.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/label.hpp"
+#include "platform/forms/picture_box.hpp"
 
 namespace game {
 

@@ -5,8 +5,10 @@
 #include "assets/frm_pics.hpp"
 #include "assets/game_pictures.hpp"
 #include "level/level_memory.hpp"
-#include "platform/app.hpp"
-#include "platform/message_box.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/core/message_box.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/input/input_router.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
 #include "screens/intro.hpp"
@@ -29,7 +31,7 @@ void CreateAllForms() {
     win();
     lose();
     // Pause holds this window's timer.
-    platform::App::Get().input().SetPlayWindow(&FrmMain(), &FrmMain().GameTimer);
+    platform::Input(platform::App::Get()).SetPlayWindow(&FrmMain(), &FrmMain().GameTimer);
 }
 
 std::string PrepareGame() {
@@ -47,7 +49,7 @@ std::string PrepareGame() {
 void StartProgram(int warp) {
     if (warp == 0) {
         // The intro gives ten quiet seconds to get the first level's memory ready.
-        WarmLevelMemory(platform::App::Get().FilePath("\\maps\\"));
+        WarmLevelMemory(platform::AppFilePath("\\maps\\"));
         intro().Show();
         return;
     }
@@ -56,7 +58,7 @@ void StartProgram(int warp) {
 }
 
 int RunGame(const platform::RunOptions& options, int warp) {
-    platform::App::Get().SetPath(options.appDir);
+    platform::SetAppFolder(options.appDir);
     CreateAllForms();
     if (std::string problem = PrepareGame(); !problem.empty()) {
         const std::string text = "cannot start: " + problem;

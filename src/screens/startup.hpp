@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "platform/runner.hpp"
+#include "platform/run/runner.hpp"
 
 namespace game {
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "combat/screen_links.hpp"
 #include "screens/screen_common.hpp"
 #include "world/game_data.hpp"
 
@@ -18,6 +19,7 @@ WinForm::WinForm()
       Picture2(*this, "Picture2", 48, 264, 73, 57, kImageHolder),
       Picture3(*this, "Picture3", 672, 176, 89, 65, kImageHolder),
       Picture4(*this, "Picture4", 672, 280, 89, 73, kImageHolder) {
+    LinkVictory(*this);
     SetHoverFamily({{Command2, Picture1, Picture2}, {Command1, Picture3, Picture4}});
     // Escape goes back to the menu, never out of the game.
     SetCancelButton(&Command1);

@@ -2,7 +2,7 @@
 #pragma once
 #include <vector>
 
-#include "platform/checked.hpp"
+#include "platform/core/checked.hpp"
 
 namespace game {
 

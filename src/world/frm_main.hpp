@@ -1,10 +1,10 @@
 // The game window: the visible play area, the hidden back buffer, the HUD and the tick timer.
 #pragma once
-#include "platform/checked.hpp"
-#include "platform/form.hpp"
-#include "platform/label.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/timer.hpp"
+#include "platform/core/checked.hpp"
+#include "platform/forms/form.hpp"
+#include "platform/forms/label.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/timer.hpp"
 
 namespace game {
 

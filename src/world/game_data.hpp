@@ -3,8 +3,8 @@
 #pragma once
 #include <vector>
 
-#include "platform/checked.hpp"
-#include "platform/large_blocks.hpp"
+#include "platform/core/checked.hpp"
+#include "platform/core/large_blocks.hpp"
 #include "world/actor.hpp"
 
 namespace game {

@@ -1,5 +1,6 @@
 // The shape of src/: folders include each other one way only (world and the platform layer at
-// the bottom, the play loop and the screens on top), and SDL's headers appear in one folder.
+// the bottom, the play loop and the screens on top), as the table of allowed edges below says,
+// and SDL's headers appear only in the host folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,9 +21,51 @@ const fs::path kSrc = fs::path(DUNSPELT_SOURCE_DIR) / "src";
 
 // "platform/host" for src/platform/host/x.cpp and for "platform/host/x.hpp"; "level" for both
 // src/level/x.cpp and "level/x.hpp".
+// "platform/host" for src/platform/host/x.cpp and for "platform/host/x.hpp"; "level" for both
+// src/level/x.cpp and "level/x.hpp".
 std::string FolderOf(const fs::path& relative) {
-    const fs::path parent = relative.parent_path();
-    return parent.generic_string();
+    return relative.parent_path().generic_string();
+}
+
+// Which folders each folder may include, besides itself. Game folders look down at the game
+// folders below them and at the parts of the platform layer they are written against; each
+// platform part looks down at the parts below it. Nothing lists a host folder: the run part
+// reaches the host only through CreateWindowedFrontend (forms/frontend.hpp), defined there.
+// A new folder is added here, with what it may include.
+const std::map<std::string, std::set<std::string>>& AllowedEdges() {
+    static const std::set<std::string> kHost = {"platform/core",  "platform/settings",
+                                                "platform/forms", "platform/display",
+                                                "platform/input", "platform/run"};
+    static const std::map<std::string, std::set<std::string>> edges = {
+        {"platform/core", {}},
+        {"platform/settings", {"platform/core"}},
+        {"platform/forms", {"platform/core"}},
+        {"platform/display", {"platform/core", "platform/forms"}},
+        {"platform/input",
+         {"platform/core", "platform/settings", "platform/forms", "platform/display"}},
+        {"platform/run",
+         {"platform/core", "platform/settings", "platform/forms", "platform/display",
+          "platform/input"}},
+        {"platform/host", kHost},
+        // The browser's host reuses the desktop host's plain SDL devices (pads, fonts, pictures).
+        {"platform/web",
+         [] {
+             std::set<std::string> web = kHost;
+             web.insert("platform/host");
+             return web;
+         }()},
+        {"world", {"platform/core", "platform/forms"}},
+        {"assets", {"platform/core", "platform/forms"}},
+        {"level", {"world", "assets", "platform/core", "platform/forms"}},
+        {"render", {"world", "assets", "level", "platform/core"}},
+        {"combat", {"world", "assets", "level", "platform/core", "platform/forms"}},
+        {"play",
+         {"world", "assets", "level", "combat", "render", "platform/core", "platform/forms"}},
+        {"screens",
+         {"world", "assets", "level", "combat", "render", "play", "platform/core", "platform/forms",
+          "platform/input", "platform/run"}},
+    };
+    return edges;
 }
 
 struct Includes {
@@ -85,28 +128,54 @@ std::string FindCycle(const std::map<std::string, std::set<std::string>>& graph)
 
 }  // namespace
 
+bool IsPlatform(const std::string& folder) {
+    return folder.rfind("platform/", 0) == 0;
+}
+
+bool IsHost(const std::string& file) {
+    return file.rfind("platform/host/", 0) == 0 || file.rfind("platform/web/", 0) == 0;
+}
+
 TEST(SourceLayout, NoFolderIncludesAFolderThatIncludesItBack) {
     const Includes includes = ReadIncludes();
     ASSERT_FALSE(includes.folderGraph.empty());
     EXPECT_EQ(FindCycle(includes.folderGraph), "");
     // The world is read by every subsystem and includes none of them.
     for (const std::string& target : includes.folderGraph.at("world"))
-        EXPECT_EQ(target, "platform") << "world includes " << target;
+        EXPECT_TRUE(IsPlatform(target)) << "world includes " << target;
     // The platform layer knows nothing of the game.
-    const auto platform = includes.folderGraph.find("platform");
-    if (platform == includes.folderGraph.end())
-        return;
-    for (const std::string& target : platform->second)
-        EXPECT_EQ(target, "platform/host") << "platform includes " << target;
+    for (const auto& [folder, targets] : includes.folderGraph) {
+        if (!IsPlatform(folder))
+            continue;
+        for (const std::string& target : targets)
+            EXPECT_TRUE(IsPlatform(target)) << folder << " includes " << target;
+    }
+}
+
+TEST(SourceLayout, EveryIncludeFollowsAnAllowedEdgeAndTheEdgesDoNotLoop) {
+    EXPECT_EQ(FindCycle(AllowedEdges()), "");
+    const Includes includes = ReadIncludes();
+    for (const auto& [folder, targets] : includes.folderGraph) {
+        const auto allowed = AllowedEdges().find(folder);
+        ASSERT_NE(allowed, AllowedEdges().end()) << folder << " is missing from the edge table";
+        for (const std::string& target : targets)
+            EXPECT_TRUE(allowed->second.count(target)) << folder << " includes " << target;
+    }
+}
+
+TEST(SourceLayout, ThePlatformLayerHasOnlyPartFoldersEachWithAReadme) {
+    for (const auto& entry : fs::directory_iterator(kSrc / "platform")) {
+        ASSERT_TRUE(entry.is_directory()) << entry.path().filename() << " at the top of platform/";
+        const std::string part = "platform/" + entry.path().filename().string();
+        EXPECT_TRUE(AllowedEdges().count(part)) << part << " is missing from the edge table";
+        EXPECT_TRUE(fs::exists(entry.path() / "README.md")) << part << " has no README.md";
+    }
 }
 
 TEST(SourceLayout, OnlyTheHostPartOfThePlatformIncludesSdl) {
     const Includes includes = ReadIncludes();
     ASSERT_FALSE(includes.sdlIncluders.empty());
-    // The desktop's host, and the browser's in place of its window part.
-    for (const std::string& file : includes.sdlIncluders)
-        EXPECT_TRUE(file.rfind("platform/host/", 0) == 0 || file.rfind("platform/web/", 0) == 0)
-            << file;
+    for (const std::string& file : includes.sdlIncluders) EXPECT_TRUE(IsHost(file)) << file;
 }
 
 TEST(SourceLayout, TheCycleFinderFindsACycle) {

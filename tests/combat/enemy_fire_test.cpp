@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "combat/combat.hpp"
-#include "combat/play_world.hpp"
+#include "support/play_world.hpp"
 
 using namespace game::GameData;
 

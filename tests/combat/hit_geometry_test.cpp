@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "combat/hit_geometry.hpp"
-#include "combat/play_world.hpp"
+#include "support/play_world.hpp"
 
 using game::EdgesOverlap;
 using game::ScreenBox;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "combat/combat.hpp"
-#include "combat/play_world.hpp"
+#include "support/play_world.hpp"
 #include "world/frm_main.hpp"
 
 using namespace game::GameData;

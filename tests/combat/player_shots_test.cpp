@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "combat/combat.hpp"
-#include "combat/play_world.hpp"
 #include "play/player_input.hpp"
+#include "support/play_world.hpp"
 
 using namespace game::GameData;
 

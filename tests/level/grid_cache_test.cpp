@@ -5,8 +5,8 @@
 
 #include "assets/frm_pics.hpp"
 #include "level/grid_cache.hpp"
-#include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
+#include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 namespace fs = std::filesystem;

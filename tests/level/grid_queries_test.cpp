@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "level/grid_queries.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/runtime_error.hpp"
 #include "world/game_data.hpp"
 
 using namespace game;

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "assets/frm_pics.hpp"
-#include "level/in_process_game.hpp"
 #include "level/level_memory.hpp"
 #include "level/level_resources.hpp"
-#include "platform/large_blocks.hpp"
+#include "platform/core/large_blocks.hpp"
+#include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 using namespace game;

@@ -6,10 +6,10 @@
 
 #include "assets/frm_pics.hpp"
 #include "level/grid_cache.hpp"
-#include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
-#include "platform/picture_file.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/core/runtime_error.hpp"
+#include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 namespace fs = std::filesystem;

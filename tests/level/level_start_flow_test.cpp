@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "level/grid_cache.hpp"
-#include "level/in_process_game.hpp"
 #include "support/headless_run.hpp"
+#include "support/in_process_game.hpp"
 
 namespace fs = std::filesystem;
 using namespace testsupport;

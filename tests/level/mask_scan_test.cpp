@@ -7,10 +7,10 @@
 #include <random>
 
 #include "assets/frm_pics.hpp"
-#include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
 #include "level/mask_scan.hpp"
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
+#include "support/in_process_game.hpp"
 #include "world/game_data.hpp"
 
 using namespace game;

@@ -12,10 +12,10 @@
 #include <set>
 #include <sstream>
 
-#include "platform/game_settings.hpp"
-#include "platform/picture_file.hpp"
-#include "reliability/process_run.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::ProcessResult;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "reliability/process_run.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::ProcessResult;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 #include "screens/screen_flows.hpp"
 
 namespace fs = std::filesystem;

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "combat/play_world.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "play/actor_update.hpp"
 #include "play/player_input.hpp"
+#include "support/play_world.hpp"
 #include "world/frm_main.hpp"
 
 using namespace game::GameData;

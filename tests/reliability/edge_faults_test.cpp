@@ -9,8 +9,8 @@
 #include <fstream>
 #include <map>
 
-#include "reliability/process_run.hpp"
 #include "screens/screen_flows.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using namespace testsupport;

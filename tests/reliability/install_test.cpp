@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/picture_file.hpp"
-#include "reliability/process_run.hpp"
+#include "platform/core/picture_file.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::ProcessResult;

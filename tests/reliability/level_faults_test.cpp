@@ -9,10 +9,10 @@
 #include <sstream>
 
 #include "level/grid_cache.hpp"
-#include "platform/picture_file.hpp"
-#include "platform/runtime_error.hpp"
-#include "reliability/process_run.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/core/runtime_error.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::ReadAll;

@@ -9,7 +9,7 @@
 #include <map>
 #include <random>
 
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 #include "reliability/random_play.hpp"
 
 using reliability::CheckRandomRun;

@@ -10,8 +10,8 @@
 #include <set>
 #include <sstream>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::GameExecutable;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "assets/frm_pics.hpp"
-#include "level/in_process_game.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/runtime_error.hpp"
 #include "render/camera.hpp"
+#include "support/in_process_game.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 

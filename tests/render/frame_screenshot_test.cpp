@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 #include "support/headless_run.hpp"
 
 using namespace testsupport;

@@ -2,8 +2,8 @@
 // the map copy under the camera and the present.
 #include <gtest/gtest.h>
 
-#include "level/in_process_game.hpp"
 #include "render/blit.hpp"
+#include "support/in_process_game.hpp"
 #include "world/frm_main.hpp"
 #include "world/game_data.hpp"
 

@@ -2,7 +2,7 @@
 // the close boxes.
 #include <gtest/gtest.h>
 
-#include "platform/text.hpp"
+#include "platform/core/text.hpp"
 #include "screens/screen_flows.hpp"
 
 using namespace testsupport;

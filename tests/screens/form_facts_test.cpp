@@ -5,10 +5,10 @@
 #include <climits>
 #include <optional>
 
-#include "platform/label.hpp"
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
-#include "platform/timer.hpp"
+#include "platform/forms/label.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
+#include "platform/forms/timer.hpp"
 #include "screens/running_forms.hpp"
 
 using platform::BorderStyle;

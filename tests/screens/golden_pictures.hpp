@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace golden {
 

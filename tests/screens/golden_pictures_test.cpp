@@ -8,7 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 #include "screens/golden_pictures.hpp"
 #include "support/headless_run.hpp"
 

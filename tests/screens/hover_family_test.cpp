@@ -3,8 +3,8 @@
 // described order. The pictures of the same moves are pinned by the screen-picture test.
 #include <gtest/gtest.h>
 
-#include "platform/picture_box.hpp"
-#include "platform/picture_button.hpp"
+#include "platform/forms/picture_box.hpp"
+#include "platform/forms/picture_button.hpp"
 #include "screens/hover_family.hpp"
 #include "screens/running_forms.hpp"
 #include "screens/screen_flows.hpp"

@@ -1,8 +1,7 @@
 #include "screens/running_forms.hpp"
 
 #include "assets/frm_pics.hpp"
-#include "world/frm_main.hpp"
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "screens/about.hpp"
 #include "screens/aik.hpp"
 #include "screens/intro.hpp"
@@ -10,6 +9,7 @@
 #include "screens/lose.hpp"
 #include "screens/options.hpp"
 #include "screens/win.hpp"
+#include "world/frm_main.hpp"
 
 namespace screentest {
 namespace {

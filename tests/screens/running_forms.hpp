@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "level/in_process_game.hpp"
-#include "platform/control.hpp"
-#include "platform/form.hpp"
+#include "platform/forms/control.hpp"
+#include "platform/forms/form.hpp"
+#include "support/in_process_game.hpp"
 
 namespace screentest {
 

@@ -1,6 +1,6 @@
 #include "screens/screen_flows.hpp"
 
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 
 using namespace testsupport;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 #include "support/headless_run.hpp"
 
 namespace screentest {

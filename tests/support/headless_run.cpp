@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "level/level_table.hpp"
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 
 namespace fs = std::filesystem;
 

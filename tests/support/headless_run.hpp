@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace testsupport {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "level/in_process_game.hpp"
 #include "level/level_resources.hpp"
-#include "reliability/process_run.hpp"
+#include "support/in_process_game.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::RunProcess;

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "reliability/process_run.hpp"
+#include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
 using reliability::RunProcess;

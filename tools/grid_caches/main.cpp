@@ -8,8 +8,9 @@
 
 #include "level/level_resources.hpp"
 #include "level/level_table.hpp"
-#include "platform/app.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -19,8 +20,8 @@ int main(int argc, char** argv) {
     // The level pictures are read as the game reads them, from its application folder.
     platform::App& app = platform::App::Get();
     app.SetFrontend(std::make_unique<platform::HeadlessFrontend>());
-    app.SetPath(argv[1]);
-    const std::string folder = app.FilePath("\\maps\\");
+    platform::SetAppFolder(argv[1]);
+    const std::string folder = platform::AppFilePath("\\maps\\");
     try {
         for (const game::LevelFacts& level : game::Levels()) {
             const std::string cache = folder + level.baseName + ".DAT";

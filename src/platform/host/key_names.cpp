@@ -1,4 +1,4 @@
-#include "platform/key_names.hpp"
+#include "platform/input/key_names.hpp"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "platform/message_box.hpp"
+#include "platform/core/message_box.hpp"
 
 #include <SDL.h>
 

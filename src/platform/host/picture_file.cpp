@@ -1,4 +1,4 @@
-#include "platform/picture_file.hpp"
+#include "platform/core/picture_file.hpp"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/runtime_error.hpp"
+#include "platform/core/runtime_error.hpp"
 
 namespace platform {
 

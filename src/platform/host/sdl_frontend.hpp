@@ -1,5 +1,7 @@
 // The windowed front end: one SDL window per visible form, scaled and placed for the display,
-// fullscreen on request, keyboard and mouse, music.
+// fullscreen on request, keyboard and mouse, pads, music. Split by device: process set-up and
+// the wait before a tick here (sdl_frontend.cpp), windows and presenting (sdl_windows.cpp),
+// events (sdl_events.cpp), sound (sdl_audio.cpp) and pads (sdl_pads.cpp).
 #pragma once
 #include <functional>
 #include <map>
@@ -8,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/display_geometry.hpp"
-#include "platform/frame_pacer.hpp"
-#include "platform/frontend.hpp"
+#include "platform/core/display_geometry.hpp"
+#include "platform/core/surface.hpp"
+#include "platform/display/frame_pacer.hpp"
+#include "platform/forms/frontend.hpp"
+#include "platform/host/sdl_audio.hpp"
 #include "platform/host/sdl_pads.hpp"
-#include "platform/surface.hpp"
 
 struct SDL_Window;
-struct Mix_Chunk;
 
 namespace platform {
 
@@ -25,7 +27,7 @@ class WindowPresenter;
 class SdlFrontend : public Frontend {
   public:
     // nullptr when there is no display; `why` then says what failed.
-    static std::unique_ptr<SdlFrontend> Create(std::string& why);
+    static std::unique_ptr<SdlFrontend> Create(const WindowSettings& settings, std::string& why);
     ~SdlFrontend() override;
 
     bool IsHeadless() const override { return false; }
@@ -43,11 +45,6 @@ class SdlFrontend : public Frontend {
     void ToggleFullscreen() override { toggleRequested_ = true; }
     void SetTitleSuffix(const std::string& suffix) override { titleSuffix_ = suffix; }
 
-    // Draws over a copy of a form's picture on its way to the screen (the form's own picture
-    // is untouched); nullptr: the picture goes as it is.
-    using Overlay = std::function<void(const Form& form, Surface& picture)>;
-    void SetOverlay(Overlay overlay) { overlay_ = std::move(overlay); }
-
   private:
     struct Window {
         SDL_Window* window = nullptr;
@@ -63,13 +60,12 @@ class SdlFrontend : public Frontend {
     };
 
     SdlFrontend() = default;
-    void ReadDisplaySettings();
-    Window& WindowFor(Form* form);
+    void TakeSettings(const WindowSettings& settings);
+    Window& WindowFor(App& app, Form* form);
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
     Form* FormOfNativeWindow(uint64_t nativeId) const;
-    void OpenAudio();
     void ApplyStacking(App& app);
 
     // Sizes and places one window for the current scale and fullscreen state.
@@ -79,8 +75,6 @@ class SdlFrontend : public Frontend {
     display::Size WindowSizeInPoints(const Form& form) const;
     display::Point WindowOriginInPoints(const Form& form) const;
     display::Rect ShownRect(const Form& form, const Window& w) const;
-    // The form's picture as it goes to the screen, with any overlay drawn over a copy.
-    const Surface& PictureFor(Form& form);
     bool AnyShowPending() const;
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
@@ -97,19 +91,16 @@ class SdlFrontend : public Frontend {
     bool hasWindowManager_ = true;
     bool toggleRequested_ = false;
     std::vector<int> fullscreenKeys_;  // scancodes
+    std::function<void(bool)> fullscreenChanged_;
     std::string renderDriver_;
     FramePacer pacer_;
-    Overlay overlay_;
-    Surface overlaid_;
 
     std::map<Form*, Window> windows_;
     std::vector<Form*> stacked_;
     Form* focused_ = nullptr;
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;
-    bool audio_ = false;
-    Mix_Chunk* playing_ = nullptr;
-    Mix_Chunk* alert_ = nullptr;
+    host::SdlAudio audio_;
     host::SdlPads pads_;
     std::string titleSuffix_;
 };

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/input_event.hpp"
+#include "platform/forms/input_event.hpp"
 
 union SDL_Event;
 struct _SDL_GameController;

@@ -1,4 +1,4 @@
-#include "platform/text.hpp"
+#include "platform/core/text.hpp"
 
 #include <SDL.h>
 #include <SDL_ttf.h>

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace platform {
 namespace {
@@ -63,13 +63,6 @@ void WindowPresenter::DropRenderer() {
     if (renderer_)
         SDL_DestroyRenderer(renderer_);
     renderer_ = nullptr;
-}
-
-std::string WindowPresenter::DriverName() const {
-    SDL_RendererInfo info;
-    if (renderer_ && SDL_GetRendererInfo(renderer_, &info) == 0)
-        return info.name;
-    return "window surface";
 }
 
 display::Size WindowPresenter::DrawableSize() const {

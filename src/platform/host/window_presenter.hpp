@@ -6,7 +6,7 @@
 #pragma once
 #include <string>
 
-#include "platform/display_geometry.hpp"
+#include "platform/core/display_geometry.hpp"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -32,8 +32,6 @@ class WindowPresenter {
 
     // The window's size in real pixels (larger than its size on a high-density display).
     display::Size DrawableSize() const;
-    // The render driver in use, or "window surface".
-    std::string DriverName() const;
 
   private:
     bool ShowThroughWindowSurface(const Surface& picture, display::Rect shown);

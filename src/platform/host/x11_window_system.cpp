@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/abrupt_end.hpp"
+#include "platform/run/abrupt_end.hpp"
 
 namespace platform::host {
 namespace {

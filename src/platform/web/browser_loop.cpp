@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 #include "platform/web/page.hpp"
 #include "platform/web/web_frontend.hpp"
 

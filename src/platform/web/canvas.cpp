@@ -2,7 +2,7 @@
 
 #include <emscripten.h>
 
-#include "platform/surface.hpp"
+#include "platform/core/surface.hpp"
 
 namespace platform::web {
 namespace {

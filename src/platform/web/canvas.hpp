@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/display_geometry.hpp"
+#include "platform/core/display_geometry.hpp"
 
 namespace platform {
 

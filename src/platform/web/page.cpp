@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/app.hpp"
+#include "platform/forms/app.hpp"
 
 namespace platform::web {
 namespace {

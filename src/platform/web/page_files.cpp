@@ -3,8 +3,8 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/game_settings.hpp"
-#include "platform/user_dirs.hpp"
+#include "platform/core/user_dirs.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "platform/web/page.hpp"
 
 namespace fs = std::filesystem;

@@ -6,11 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/app.hpp"
-#include "platform/form.hpp"
-#include "platform/game_settings.hpp"
-#include "platform/key_names.hpp"
-#include "platform/user_dirs.hpp"
+#include "platform/display/screen_picture.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/form.hpp"
 #include "platform/web/page.hpp"
 
 // From sdl_audio_library.js: makes the link keep what SDL's browser audio calls.
@@ -18,7 +16,7 @@ extern "C" void dunspelt_keep_sdl_audio_helpers();
 
 namespace platform::web {
 
-std::unique_ptr<WebFrontend> WebFrontend::Create(std::string& why) {
+std::unique_ptr<WebFrontend> WebFrontend::Create(const WindowSettings& settings, std::string& why) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         why = SDL_GetError();
         return nullptr;
@@ -34,11 +32,12 @@ std::unique_ptr<WebFrontend> WebFrontend::Create(std::string& why) {
         return nullptr;
     }
     f->canvas_.Resize(f->canvas_.WantedSize());
-    f->ReadDisplaySettings();
+    f->forcedScale_ = settings.scale;
+    f->integerOnly_ = settings.integerScaling;
+    f->fullscreenKeys_ = settings.fullscreenKeys;
+    f->fullscreenChanged_ = settings.fullscreenChanged;
     f->OpenAudio();
-    const auto& settingsFile = GameSettings().path();
-    f->pads_.Start((settingsFile.empty() ? ConfigFolder() : settingsFile.parent_path()) /
-                   "gamecontrollerdb.txt");
+    f->pads_.Start(settings.padMappings);
     return f;
 }
 
@@ -53,27 +52,6 @@ WebFrontend::~WebFrontend() {
     if (window_)
         SDL_DestroyWindow(window_);
     SDL_Quit();
-}
-
-void WebFrontend::ReadDisplaySettings() {
-    const SettingsFile& settings = GameSettings();
-    forcedScale_ = display::ParseScale(settings.Get("display", "scale"));
-    integerOnly_ = settings.Get("display", "integer_scaling") == "true";
-    // The toggle's keys, by SDL's key names; Alt+Enter always toggles too.
-    const std::string names = settings.Get("keys", "fullscreen");
-    for (size_t start = 0; start <= names.size();) {
-        size_t comma = names.find(',', start);
-        if (comma == std::string::npos)
-            comma = names.size();
-        std::string name = names.substr(start, comma - start);
-        name.erase(0, name.find_first_not_of(" \t"));
-        name.erase(name.find_last_not_of(" \t") + 1);
-        if (const int key = KeyOfName(name); key != SDL_SCANCODE_UNKNOWN)
-            fullscreenKeys_.push_back(key);
-        start = comma + 1;
-    }
-    if (fullscreenKeys_.empty())
-        fullscreenKeys_.push_back(int(SDL_SCANCODE_F11));
 }
 
 void WebFrontend::OpenAudio() {
@@ -209,7 +187,7 @@ bool WebFrontend::NeedsDrawing(App& app) const {
         return true;
     for (size_t i = 0; i < drawn_.size(); ++i) {
         Form* form = app.zOrder()[i];
-        const Drawn now{form, form->version(), app.HasOverlay(*form), ShownRect(*form)};
+        const Drawn now{form, form->version(), ShowsPauseOverlay(app, *form), ShownRect(*form)};
         if (!(drawn_[i] == now))
             return true;
     }
@@ -221,8 +199,8 @@ void WebFrontend::Draw(App& app) {
     drawn_.clear();
     for (Form* form : app.zOrder()) {
         const display::Rect shown = ShownRect(*form);
-        canvas_.Draw(app.ScreenPicture(*form), shown);
-        drawn_.push_back({form, form->version(), app.HasOverlay(*form), shown});
+        canvas_.Draw(ScreenPicture(app, *form), shown);
+        drawn_.push_back({form, form->version(), ShowsPauseOverlay(app, *form), shown});
     }
     blank_ = false;
 }
@@ -232,7 +210,8 @@ void WebFrontend::Present(App& app) {
         toggleRequested_ = false;
         const bool on = !PageIsFullscreen();
         SetPageFullscreen(on);
-        ChangeGameSetting("display", "fullscreen", on ? "true" : "false");
+        if (fullscreenChanged_)
+            fullscreenChanged_(on);
     }
     if (Form* active = app.ActiveForm()) {
         const std::string title = active->CaptionText() + titleSuffix_;
@@ -297,8 +276,8 @@ void WebFrontend::SetVolume(int percent) {
 
 namespace platform {
 
-std::unique_ptr<Frontend> CreateWindowedFrontend(std::string& why) {
-    return web::WebFrontend::Create(why);
+std::unique_ptr<Frontend> CreateWindowedFrontend(const WindowSettings& settings, std::string& why) {
+    return web::WebFrontend::Create(settings, why);
 }
 
 }  // namespace platform

@@ -4,14 +4,15 @@
 // SDL_mixer, and the loop turned by the browser.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/display_geometry.hpp"
-#include "platform/frame_pacer.hpp"
-#include "platform/frontend.hpp"
+#include "platform/core/display_geometry.hpp"
+#include "platform/display/frame_pacer.hpp"
+#include "platform/forms/frontend.hpp"
 #include "platform/host/sdl_pads.hpp"
 #include "platform/web/canvas.hpp"
 #include "platform/web/page_files.hpp"
@@ -24,7 +25,7 @@ namespace platform::web {
 class WebFrontend : public Frontend {
   public:
     // nullptr when SDL cannot start on the page; `why` then says what failed.
-    static std::unique_ptr<WebFrontend> Create(std::string& why);
+    static std::unique_ptr<WebFrontend> Create(const WindowSettings& settings, std::string& why);
     ~WebFrontend() override;
 
     bool IsHeadless() const override { return false; }
@@ -45,7 +46,6 @@ class WebFrontend : public Frontend {
 
   private:
     WebFrontend() = default;
-    void ReadDisplaySettings();
     void OpenAudio();
     // Where a form's picture goes on the canvas.
     display::Rect ShownRect(const Form& form) const;
@@ -63,6 +63,7 @@ class WebFrontend : public Frontend {
     std::optional<double> forcedScale_;
     bool integerOnly_ = false;
     std::vector<int> fullscreenKeys_;
+    std::function<void(bool)> fullscreenChanged_;
     bool toggleRequested_ = false;
     FramePacer pacer_;
 

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/picture_file.hpp"
-#include "platform/runtime_error.hpp"
+#include "platform/core/picture_file.hpp"
+#include "platform/core/runtime_error.hpp"
 
 namespace {
 

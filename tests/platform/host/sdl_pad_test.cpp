@@ -15,11 +15,15 @@
 #include <vector>
 
 #include "assets/frm_pics.hpp"
-#include "platform/app.hpp"
-#include "platform/clock.hpp"
-#include "platform/headless_frontend.hpp"
+#include "platform/core/app_folder.hpp"
+#include "platform/core/clock.hpp"
+#include "platform/forms/app.hpp"
+#include "platform/forms/headless_frontend.hpp"
 #include "platform/host/sdl_frontend.hpp"
-#include "platform/input_recorder.hpp"
+#include "platform/input/input_router.hpp"
+#include "platform/run/input_recorder.hpp"
+#include "platform/run/window_settings.hpp"
+#include "platform/settings/game_settings.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
 #include "support/headless_run.hpp"
@@ -90,19 +94,20 @@ class SdlPads : public ::testing::Test {
         testsupport::TestLevel level = testsupport::FlatLevel(2000, 600, 454);
         app_.WriteLevel("level1", level.map, level.mask);
         App& app = App::Get();
-        app.SetPath(app_.dir().string());
+        platform::SetAppFolder(app_.dir().string());
         app.SetClock(std::make_unique<platform::VirtualClock>());  // no tick runs by itself
         GD::ResetAll();
         game::CreateAllForms();
         ASSERT_EQ(game::PrepareGame(), "");
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(why);
+        auto frontend = platform::SdlFrontend::Create(
+            platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         app.SetFrontend(std::move(frontend));
-        app.input().SetBindings(platform::KeyBindings());
-        app.input().SetDeadZone(30);
+        platform::Input(app).SetBindings(platform::KeyBindings());
+        platform::Input(app).SetDeadZone(30);
         // The dummy driver's windows come and go without a window manager: no focus pauses.
-        app.input().SetPauseOnFocusLoss(false);
+        platform::Input(app).SetPauseOnFocusLoss(false);
         game::StartLevel(game::Levels().front());
         Pump();
     }
@@ -129,12 +134,13 @@ class SdlPads : public ::testing::Test {
     static void Pump() {
         for (int i = 0; i < 3; ++i) App::Get().DoEvents();
     }
-    static size_t Pads() { return App::Get().input().pads().Count(); }
+    static size_t Pads() { return platform::Input(App::Get()).pads().Count(); }
     // A new SDL front end, as a new run of the game would start it.
     static void RestartFrontend() {
         App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(why);
+        auto frontend = platform::SdlFrontend::Create(
+            platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         App::Get().SetFrontend(std::move(frontend));
         Pump();
@@ -232,13 +238,13 @@ TEST_F(SdlPads, PadsPluggedInDuringPlayWorkAndUnpluggingOneLetsGoOfWhatItHeld) {
     // Start pauses the game.
     second.Button(SDL_CONTROLLER_BUTTON_START, true);
     Pump();
-    EXPECT_TRUE(App::Get().input().Paused());
+    EXPECT_TRUE(platform::Input(App::Get()).Paused());
     second.Button(SDL_CONTROLLER_BUTTON_START, false);
     Pump();
-    EXPECT_TRUE(App::Get().input().Paused());
+    EXPECT_TRUE(platform::Input(App::Get()).Paused());
     second.Button(SDL_CONTROLLER_BUTTON_START, true);
     Pump();
-    EXPECT_FALSE(App::Get().input().Paused());
+    EXPECT_FALSE(platform::Input(App::Get()).Paused());
 }
 
 // Runs the game's timers for `ms` of game time, as the headless harness's waits do.
@@ -331,16 +337,16 @@ TEST_F(SdlPads, AGamePlayedWithAPadIsRecordedAndReplaysHeadlessToTheSameTicks) {
 
 TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
     App& app = App::Get();
-    app.input().SetVolume(app, 50);
+    platform::Input(app).SetVolume(app, 50);
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
-    EXPECT_TRUE(app.input().Muted());
+    EXPECT_TRUE(platform::Input(app).Muted());
     EXPECT_EQ(Mix_Volume(0, -1), 0);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
-    app.input().SetVolume(app, 100);
+    platform::Input(app).SetVolume(app, 100);
 }
 
 TEST_F(SdlPads, MappingsComeFromTheSettingsFolderAndTheEnvironmentHasTheLastWord) {

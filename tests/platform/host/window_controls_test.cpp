@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;

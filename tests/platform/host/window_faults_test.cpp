@@ -10,8 +10,8 @@
 #include <sstream>
 #include <thread>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 // ending the process leaves nothing behind.
 #include <gtest/gtest.h>
 
-#include "reliability/process_run.hpp"
+#include "support/process_run.hpp"
 #include "support/xvfb_display.hpp"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <sstream>
 #include <thread>
 
-#include "reliability/process_run.hpp"
 #include "support/headless_run.hpp"
+#include "support/process_run.hpp"
 #include "support/trace_compare.hpp"
 #include "support/xvfb_display.hpp"
 
