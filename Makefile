@@ -6,7 +6,7 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUNSPELT_WERROR=$(WERROR)
 # What `make run` builds: the game, the asset baker and the baked application folder.
 GAME_TARGETS := dunspelt
 
-.PHONY: deps configure build run test test-windows-stress update-golden bench deb clean
+.PHONY: deps configure build run test test-windows-stress test-web update-golden bench deb clean
 
 deps:
 	@scripts/ensure-deps.sh $(BUILD)/deps.log
@@ -32,6 +32,13 @@ WINDOW_TESTS := WindowedGame|WindowControls|WindowFaults|WindowedRun|WindowDispl
 STRESS_RUNS ?= 5
 test-windows-stress: build
 	scripts/windows-stress.sh $(BUILD) $(STRESS_RUNS) '$(WINDOW_TESTS)'
+
+# The page in headless Chromium and Firefox (puppeteer-core, pinned in tests/web/); the native
+# game gives the traces the page's are compared with. DUNSPELT_BROWSERS=chromium runs one.
+test-web: web
+	@cmake --build $(BUILD) --target dunspelt
+	@cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+	cd tests/web && DUNSPELT_BUILD=$(abspath $(BUILD)) node --test --test-concurrency=1
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build

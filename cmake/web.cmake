@@ -18,9 +18,11 @@ endforeach()
 target_include_directories(web_libraries INTERFACE ${DUNSPELT_WEB_DEPS}/include
                                                    ${DUNSPELT_WEB_DEPS}/include/SDL2)
 
-# The game code throws and catches (run-time errors), which emscripten supports only when asked.
-add_compile_options(-fexceptions)
-add_link_options(-fexceptions)
+# The game code throws and catches (run-time errors, the game's end), which emscripten supports
+# only when asked. WebAssembly's own exceptions: the older JavaScript ones route every call that
+# may throw through JavaScript, which costs the tick several times over.
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions)
 
 # Game code, as in the native build; the SDL stand-in headers keep SDL out of it here too.
 file(GLOB_RECURSE WEB_GAME_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
@@ -36,7 +38,7 @@ target_compile_options(dunspelt_game PRIVATE -Wall -Wextra -Wpedantic)
 set_target_properties(dunspelt_game PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 
 # The web host, with the desktop host's files that need no X11 and no window of their own.
-set(WEB_SHARED_HOST_FILES key_names.cpp picture_file.cpp text.cpp)
+set(WEB_SHARED_HOST_FILES key_names.cpp message_box.cpp picture_file.cpp sdl_pads.cpp text.cpp)
 list(TRANSFORM WEB_SHARED_HOST_FILES PREPEND ${CMAKE_SOURCE_DIR}/src/platform/host/)
 file(GLOB WEB_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/web/*.cpp)
 if(NOT WEB_HOST_SOURCES)
@@ -45,7 +47,9 @@ if(NOT WEB_HOST_SOURCES)
                       "dunspelt: src/platform/web/ has no sources yet: no web host to link"
                       COMMAND ${CMAKE_COMMAND} -E false DEPENDS dunspelt_game)
 else()
-    add_executable(dunspelt ${WEB_HOST_SOURCES} ${WEB_SHARED_HOST_FILES})
+    # src/main.cpp is the page's main too: the page calls it with the options it wants.
+    add_executable(dunspelt ${CMAKE_SOURCE_DIR}/src/main.cpp ${WEB_HOST_SOURCES}
+                            ${WEB_SHARED_HOST_FILES})
     target_link_libraries(dunspelt PRIVATE dunspelt_game web_libraries)
     target_compile_options(dunspelt PRIVATE -Wall -Wextra -Wpedantic)
     set_target_properties(dunspelt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DUNSPELT_WEB_OUT}
@@ -62,10 +66,15 @@ else()
     foreach(font ${WEB_FONTS})
         list(APPEND WEB_PRELOAD "SHELL:--preload-file ${font}@${font}")
     endforeach()
-    # The window surface is drawn to a 2D canvas: no WebGL. Settings live in IndexedDB.
+    # Pictures go to a 2D canvas: no WebGL. Settings live in IndexedDB. The page calls main
+    # itself (after the player's gesture, or at once for a script) and reads files and figures
+    # through FS and UTF8ToString. A small library of the host's keeps what SDL's audio uses.
     target_link_options(dunspelt PRIVATE ${WEB_PRELOAD} -sALLOW_MEMORY_GROWTH=1
-                        -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web -lidbfs.js
-                        "SHELL:-s EXPORTED_RUNTIME_METHODS=['FS','callMain']")
+                        -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web -lidbfs.js -sINVOKE_RUN=0
+                        "SHELL:-s EXPORTED_RUNTIME_METHODS=['FS','callMain','UTF8ToString']"
+                        "SHELL:--js-library ${CMAKE_SOURCE_DIR}/src/platform/web/sdl_audio_library.js")
+    set_property(TARGET dunspelt APPEND PROPERTY LINK_DEPENDS
+                 ${CMAKE_SOURCE_DIR}/src/platform/web/sdl_audio_library.js)
     set_property(TARGET dunspelt APPEND PROPERTY LINK_DEPENDS ${WEB_DATA_DIR}/.assembled
                                                                ${WEB_FONTS})
 endif()

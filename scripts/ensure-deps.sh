@@ -9,7 +9,8 @@ packages=(cmake ninja-build g++ pkg-config
           libvorbis-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-utils imagemagick python3 libxtst6
-          dpkg-dev file lintian desktop-file-utils appstream man-db)
+          dpkg-dev file lintian desktop-file-utils appstream man-db
+          chromium firefox-esr)
 if ! command -v dpkg-query >/dev/null; then
     echo "dunspelt: not a Debian system: install the equivalents of scripts/ensure-deps.sh's list yourself"
     exit 0

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The level pictures are read as the game reads them, from its application folder.
-    platform::App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
+    platform::App& app = platform::App::Get();
+    app.SetFrontend(std::make_unique<platform::HeadlessFrontend>());
     platform::SetAppFolder(argv[1]);
     const std::string folder = platform::AppFilePath("\\maps\\");
     try {

@@ -1,6 +1,7 @@
 // What the application needs from a front end: real SDL windows, or nothing at all (headless).
 #pragma once
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +15,12 @@ namespace platform {
 
 class App;
 class Form;
+
+// One turn of a runner's loop: runs what is due and returns the time (micros on the app clock)
+// it wants the next turn at, or -1 when only input can wake it.
+using LoopTurn = std::function<int64_t()>;
+// Finishes a run whose turn threw (the game's end): returns the exit status.
+using LoopEnd = std::function<int(std::exception_ptr)>;
 
 class Frontend {
   public:
@@ -30,6 +37,16 @@ class Frontend {
     // Sleeps until input arrives or the due time (micros on the app clock) is reached;
     // dueMicros < 0 means no timer is pending.
     virtual void WaitUntil(App& app, int64_t dueMicros) = 0;
+    // Turns the loop until a turn throws, sleeping in between, then returns what `end` makes of
+    // it. A host that may not sleep (a browser page) hands the turns to its own main loop and
+    // returns nullopt at once; it calls `end` itself when a turn throws.
+    virtual std::optional<int> Loop(App& app, LoopTurn turn, LoopEnd end) {
+        try {
+            for (;;) WaitUntil(app, turn());
+        } catch (...) {
+            return end(std::current_exception());
+        }
+    }
     // A blocking message box where there is a display.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.

@@ -95,7 +95,7 @@ bool ScriptFeed::Holds(App& app) const {
     return playerPaused_ && Input(app).Paused();
 }
 
-void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {
+int64_t PacedTurn(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {
     std::vector<InputEvent> input;
     for (;;) {
         app.EndIfNoWindowShown();
@@ -105,8 +105,7 @@ void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recor
             if (held > 0)
                 clock.DropRealTime(held);
             TakeInput(app, clock, feed, recorder, input);
-            app.frontend().WaitUntil(app, clock.NowMicros() + kHeldWaitMicros);
-            continue;
+            return clock.NowMicros() + kHeldWaitMicros;
         }
         const int64_t limit = feed.Limit();
         const int64_t due = app.NextTimerDue();
@@ -134,8 +133,12 @@ void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recor
         int64_t wake = limit == InputFeed::kNoLimit ? -1 : limit;
         if (due >= 0 && (wake < 0 || due < wake))
             wake = due;
-        app.frontend().WaitUntil(app, wake);
+        return wake;
     }
+}
+
+void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder) {
+    for (;;) app.frontend().WaitUntil(app, PacedTurn(app, clock, feed, recorder));
 }
 
 }  // namespace platform

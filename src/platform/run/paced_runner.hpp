@@ -59,6 +59,10 @@ class ScriptFeed : public InputFeed {
     int64_t dueWhenPaused_ = 0;  // the play timer's next event when the player paused
 };
 
+// Plays everything due, up to the first wait, and returns the time (micros on the game clock) to
+// come back at; -1: only input can wake it. Throws ProcessExit when the game ends.
+int64_t PacedTurn(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder);
+
 // Runs until the process ends. `recorder` (may be null) is kept up to date between events.
 [[noreturn]] void RunPaced(App& app, PacedClock& clock, InputFeed& feed, InputRecorder* recorder);
 

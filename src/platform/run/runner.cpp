@@ -2,8 +2,10 @@
 #include "platform/core/app_folder.hpp"
 
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "platform/core/picture_file.hpp"
 #include "platform/core/runtime_error.hpp"
@@ -23,15 +25,14 @@ namespace platform {
 
 namespace {
 
-void RunWindowed(App& app) {
-    for (;;) {
-        app.DoEvents();
-        app.EndIfNoWindowShown();
-        const int64_t before = app.RealMicros();
-        app.frontend().Present(app);
-        app.stats().RecordPresent(app.RealMicros() - before);
-        app.frontend().WaitUntil(app, app.NextTimerDue());
-    }
+// One turn of the windowed loop: input, due timers, the screen.
+int64_t WindowedTurn(App& app) {
+    app.DoEvents();
+    app.EndIfNoWindowShown();
+    const int64_t before = app.RealMicros();
+    app.frontend().Present(app);
+    app.stats().RecordPresent(app.RealMicros() - before);
+    return app.NextTimerDue();
 }
 
 void AdvanceClock(App& app, VirtualClock& clock, int64_t targetMicros) {
@@ -108,6 +109,53 @@ void ReportError(App& app, const RuntimeError& e) {
     app.frontend().ShowMessage("DUNSPELT", text);
 }
 
+// What a run keeps until it ends. Shared with the loop's turns, which a browser's host calls
+// after RunApplication has returned.
+struct Run {
+    RunOptions options;
+    std::vector<ScriptCommand> script;
+    bool strict = false;
+    VirtualClock* virtualClock = nullptr;
+    PacedClock* pacedClock = nullptr;
+    InputRecorder recorder;
+    std::unique_ptr<InputFeed> feed;
+
+    // The status the run ends with, from what ended it.
+    int StatusOf(std::exception_ptr thrown) {
+        App& app = App::Get();
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const ProcessExit& e) {
+            return e.status;
+        } catch (const RuntimeError& e) {
+            ReportError(app, e);
+            return 1;
+        } catch (const ScriptError& e) {
+            // A recording that no longer fits the game: it stops where it went another way.
+            const std::string& file = options.headless ? options.script : options.replay;
+            std::cerr << "dunspelt: " << file << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+
+    int End(std::exception_ptr thrown) {
+        App& app = App::Get();
+        const int status = StatusOf(thrown);
+        app.SetInputObserver(nullptr);
+        recorder.Finish(app.NowMicros());
+        app.TraceEvent("end");
+        app.tracer().Flush();
+        if (options.stats)
+            std::cerr << "dunspelt: " << app.stats().Summary() << "\n";
+        // The windows close now, while everything they may report to still exists (a display
+        // lost on the way changes nothing); what is left of the process talks to no window
+        // system.
+        GameEnded(status);
+        app.SetFrontend(std::make_unique<HeadlessFrontend>());
+        return status;
+    }
+};
+
 }  // namespace
 
 int RunApplication(const RunOptions& options, const std::function<void()>& start) {
@@ -115,19 +163,17 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
     SetAppFolder(options.appDir);
     if (options.stats)
         app.stats().Enable();
-    std::vector<ScriptCommand> script;
-    bool strict = false;
-    VirtualClock* virtualClock = nullptr;
-    PacedClock* pacedClock = nullptr;
+    auto run = std::make_shared<Run>();
+    run->options = options;
     if (options.headless) {
         app.SetFrontend(std::make_unique<HeadlessFrontend>());
         auto clock = std::make_unique<VirtualClock>();
-        virtualClock = clock.get();
+        run->virtualClock = clock.get();
         app.SetClock(std::move(clock));
-        if (!options.script.empty() && !LoadScript(app, options.script, script, strict))
+        if (!options.script.empty() && !LoadScript(app, options.script, run->script, run->strict))
             return 2;
     } else {
-        if (!options.replay.empty() && !LoadScript(app, options.replay, script, strict))
+        if (!options.replay.empty() && !LoadScript(app, options.replay, run->script, run->strict))
             return 2;
         std::string why;
         auto frontend = CreateWindowedFrontend(WindowSettingsFrom(GameSettings()), why);
@@ -141,15 +187,19 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         app.SetFrontend(std::move(frontend));
         if (!options.record.empty() || !options.replay.empty()) {
             auto clock = std::make_unique<PacedClock>();
-            pacedClock = clock.get();
+            run->pacedClock = clock.get();
             app.SetClock(std::move(clock));
             app.SetPollInDoEvents(false);
+            if (options.replay.empty())
+                run->feed = std::make_unique<PlayerFeed>();
+            else
+                run->feed = std::make_unique<ScriptFeed>(run->script, run->strict);
         } else {
             app.SetClock(std::make_unique<RealClock>());
         }
     }
     app.SetSpeed(SpeedOfRun(options));
-    InputRecorder recorder;
+    InputRecorder& recorder = run->recorder;
     if (!options.record.empty()) {
         std::vector<std::string> notes = options.recordNotes;
         if (!options.headless)
@@ -159,7 +209,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
             return 2;
         }
         app.SetInputObserver(
-            [&](const InputEvent& e) { recorder.Record(e, App::Get().NowMicros()); });
+            [&recorder](const InputEvent& e) { recorder.Record(e, App::Get().NowMicros()); });
         // A display lost under the game ends it at once; the recording is finished first.
         FlushBeforeAbruptEnd([&recorder] { recorder.Finish(App::Get().NowMicros()); });
     }
@@ -169,42 +219,20 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         std::cerr << "dunspelt: cannot write trace " << options.trace << "\n";
         return 2;
     }
-    int status = 0;
+    const LoopEnd end = [run](std::exception_ptr thrown) { return run->End(thrown); };
     try {
         start();
         app.EndIfNoWindowShown();
-        if (options.headless) {
-            RunScript(app, *virtualClock, script, strict, recorder);
-        } else if (pacedClock) {
-            PlayerFeed player;
-            ScriptFeed replay(script, strict);
-            InputFeed& feed = options.replay.empty() ? static_cast<InputFeed&>(player) : replay;
-            RunPaced(app, *pacedClock, feed, &recorder);
-        } else {
-            RunWindowed(app);
-        }
-    } catch (const ProcessExit& e) {
-        status = e.status;
-    } catch (const RuntimeError& e) {
-        ReportError(app, e);
-        status = 1;
-    } catch (const ScriptError& e) {
-        // A recording that no longer fits the game: it stops where it went another way.
-        const std::string& file = options.headless ? options.script : options.replay;
-        std::cerr << "dunspelt: " << file << ": " << e.what() << "\n";
-        status = 2;
+        if (options.headless)
+            RunScript(app, *run->virtualClock, run->script, run->strict, recorder);
+    } catch (...) {
+        return end(std::current_exception());
     }
-    app.SetInputObserver(nullptr);
-    recorder.Finish(app.NowMicros());
-    app.TraceEvent("end");
-    app.tracer().Flush();
-    if (options.stats)
-        std::cerr << "dunspelt: " << app.stats().Summary() << "\n";
-    // The windows close now, while everything they may report to still exists (a display lost
-    // on the way changes nothing); what is left of the process talks to no window system.
-    GameEnded(status);
-    app.SetFrontend(std::make_unique<HeadlessFrontend>());
-    return status;
+    LoopTurn turn = [&app] { return WindowedTurn(app); };
+    if (run->pacedClock)
+        turn = [run, &app] { return PacedTurn(app, *run->pacedClock, *run->feed, &run->recorder); };
+    // The loop's host ends the run itself when it returns before the end (a browser page).
+    return app.frontend().Loop(app, std::move(turn), end).value_or(0);
 }
 
 }  // namespace platform
