@@ -23,8 +23,10 @@ run: configure
 
 # Four at once on two cores: the tests that play in real windows mostly wait (the intro alone
 # takes ten seconds), so two more of them fit beside the ones that compute.
+# Then the page in both browsers: the same game, built for the web from the same code.
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j4
+	@$(MAKE) --no-print-directory test-web
 
 # The tests that play in real windows (Xvfb), STRESS_RUNS full runs in a row beside two busy
 # loops: they wait for signs that the game got somewhere, never for fixed times.

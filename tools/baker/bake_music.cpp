@@ -35,18 +35,18 @@ std::string ReadText(const std::string& path) {
 
 // The samples of a baked WAV (16-bit, as SaveWav writes them).
 std::vector<int16_t> LoadWavSamples(const std::string& path, int& channels, int& sampleRate) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wav;
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &bytes))
+    if (!SDL_LoadWAV(path.c_str(), &wav, &data, &bytes))
         throw std::runtime_error("cannot read " + path + ": " + SDL_GetError());
     std::vector<int16_t> samples(bytes / 2);
     std::copy_n(data, samples.size() * 2, reinterpret_cast<Uint8*>(samples.data()));
     SDL_FreeWAV(data);
-    if (spec.format != AUDIO_S16LSB)
+    if (wav.format != AUDIO_S16LSB)
         throw std::runtime_error(path + " is not 16-bit little-endian PCM");
-    channels = spec.channels;
-    sampleRate = spec.freq;
+    channels = wav.channels;
+    sampleRate = wav.freq;
     return samples;
 }
 
