@@ -89,8 +89,9 @@ TEST(PadState, ADeadZoneOutOfRangeInTheSettingsIsWarnedByLineAndThePadKeepsThirt
     ASSERT_EQ(r.status, 0) << r.errors;
     EXPECT_NE(r.errors.find(settings + ":3: "), std::string::npos) << r.errors;
     for (const testsupport::TraceLine& tick : r.Ticks()) {
-        if (tick.Int("ms") < 100)
+        if (tick.Int("ms") < 100) {
             EXPECT_EQ(tick.Int("KeyRight"), 0) << tick.raw;
+        }
     }
     EXPECT_EQ(r.LastTick().Int("KeyRight"), -1);
 }
