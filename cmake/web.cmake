@@ -38,7 +38,8 @@ target_compile_options(dunspelt_game PRIVATE -Wall -Wextra -Wpedantic)
 set_target_properties(dunspelt_game PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 
 # The web host, with the desktop host's files that need no X11 and no window of their own.
-set(WEB_SHARED_HOST_FILES key_names.cpp message_box.cpp picture_file.cpp sdl_pads.cpp text.cpp)
+set(WEB_SHARED_HOST_FILES key_names.cpp message_box.cpp picture_file.cpp sdl_key_events.cpp
+                          sdl_pads.cpp text.cpp)
 list(TRANSFORM WEB_SHARED_HOST_FILES PREPEND ${CMAKE_SOURCE_DIR}/src/platform/host/)
 file(GLOB WEB_HOST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/web/*.cpp)
 if(NOT WEB_HOST_SOURCES)

@@ -8,44 +8,21 @@
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 #include "platform/host/sdl_frontend.hpp"
+#include "platform/host/sdl_key_events.hpp"
 // Whole, not declared: a window closed here destroys its presenter.
 #include "platform/host/window_presenter.hpp"
 #include "platform/host/x11_window_system.hpp"
 
 namespace platform {
 
-bool SdlFrontend::IsFullscreenKey(int scancode, int modifiers) const {
-    if ((scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
-        (modifiers & KMOD_ALT))
-        return true;
-    return std::find(fullscreenKeys_.begin(), fullscreenKeys_.end(), scancode) !=
-           fullscreenKeys_.end();
-}
-
 void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
     const size_t polled = out.size();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        if (pads_.Translate(e, out))
+        if (pads_.Translate(e, out) ||
+            host::TranslateKey(e, fullscreenKeys_, toggleRequested_, out))
             continue;
         switch (e.type) {
-            case SDL_KEYDOWN:
-            case SDL_KEYUP: {
-                // The fullscreen toggle belongs to the front end; the game never sees it.
-                if (IsFullscreenKey(e.key.keysym.scancode, e.key.keysym.mod)) {
-                    if (e.type == SDL_KEYDOWN && !e.key.repeat)
-                        toggleRequested_ = true;
-                    break;
-                }
-                // Keys by position: the bindings name physical keys, whatever the layout.
-                InputEvent key{e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown
-                                                     : InputEvent::Kind::kKeyUp};
-                key.key = int(e.key.keysym.scancode);
-                key.repeat = e.key.repeat != 0;
-                if (key.key != SDL_SCANCODE_UNKNOWN)
-                    out.push_back(key);
-                break;
-            }
             case SDL_MOUSEMOTION: {
                 // A move over a black bar is a move outside the picture: nothing is told.
                 Form* form = FormOfWindow(e.motion.windowID);

@@ -88,7 +88,6 @@ class SdlFrontend : public Frontend {
     const Surface& PictureFor(App& app, Form& form);
     // The game pixel under a mouse position of a form's window; nullopt on a black bar.
     std::optional<display::Point> PicturePoint(Form* form, int x, int y) const;
-    bool IsFullscreenKey(int scancode, int modifiers) const;
 
     int screenWidth_ = 1024, screenHeight_ = 768;
     display::Size usable_{1024, 768};    // the desktop's usable area, in window coordinates

@@ -9,6 +9,7 @@
 #include "platform/display/screen_picture.hpp"
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
+#include "platform/host/sdl_key_events.hpp"
 #include "platform/web/page.hpp"
 
 // From sdl_audio_library.js: makes the link keep what SDL's browser audio calls.
@@ -126,37 +127,13 @@ void WebFrontend::TranslateMouse(App& app, const SDL_Event& e, std::vector<Input
     pressControl_ = nullptr;
 }
 
-bool WebFrontend::IsFullscreenKey(int scancode, int modifiers) const {
-    if ((scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
-        (modifiers & KMOD_ALT))
-        return true;
-    return std::find(fullscreenKeys_.begin(), fullscreenKeys_.end(), scancode) !=
-           fullscreenKeys_.end();
-}
-
 void WebFrontend::Poll(App& app, std::vector<InputEvent>& out) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        if (pads_.Translate(e, out))
+        if (pads_.Translate(e, out) ||
+            host::TranslateKey(e, fullscreenKeys_, toggleRequested_, out))
             continue;
         switch (e.type) {
-            case SDL_KEYDOWN:
-            case SDL_KEYUP: {
-                // The fullscreen toggle belongs to the front end; the game never sees it.
-                if (IsFullscreenKey(e.key.keysym.scancode, e.key.keysym.mod)) {
-                    if (e.type == SDL_KEYDOWN && !e.key.repeat)
-                        toggleRequested_ = true;
-                    break;
-                }
-                // Keys by position (the browser's key codes): the bindings name physical keys.
-                InputEvent key{e.type == SDL_KEYDOWN ? InputEvent::Kind::kKeyDown
-                                                     : InputEvent::Kind::kKeyUp};
-                key.key = int(e.key.keysym.scancode);
-                key.repeat = e.key.repeat != 0;
-                if (key.key != SDL_SCANCODE_UNKNOWN)
-                    out.push_back(key);
-                break;
-            }
             case SDL_MOUSEMOTION:
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:

@@ -52,7 +52,6 @@ class WebFrontend : public Frontend {
     // The topmost form whose picture is under a mouse position, and the game pixel there.
     Form* FormAt(App& app, int x, int y, display::Point& at) const;
     void TranslateMouse(App& app, const union SDL_Event& e, std::vector<InputEvent>& out);
-    bool IsFullscreenKey(int scancode, int modifiers) const;
     bool NeedsDrawing(App& app) const;
     void Draw(App& app);
     // One step of the browser's main loop (see Loop).
