@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/core/surface.hpp"
+#include "platform/display/sharp_scaler.hpp"
 
 namespace platform {
 namespace {
@@ -27,7 +28,7 @@ SDL_Rect ToSdl(display::Rect r) {
 }  // namespace
 
 WindowPresenter::WindowPresenter(SDL_Window* window, const std::string& driver)
-    : window_(window), driver_(driver), surfaceAtOwnSize_(driver == "software") {}
+    : window_(window), driver_(driver), drawOnProcessor_(driver == "software") {}
 
 WindowPresenter::~WindowPresenter() {
     DropRenderer();
@@ -76,18 +77,18 @@ void WindowPresenter::Show(const Surface& picture, bool changed, display::Rect s
     const display::Size size{picture.width(), picture.height()};
     if (size.width <= 0 || size.height <= 0)
         return;
-    const display::Rect ownSize{0, 0, size.width, size.height};
-    if (surfaceAtOwnSize_ && shown == ownSize && DrawableSize() == size) {
-        // The software renderer draws into this same surface: leave it and copy straight in.
+    if (drawOnProcessor_) {
+        // The software renderer would draw into this same surface, and show all of it: drawn
+        // here, only what changed is scaled and sent to the window system.
         DropRenderer();
-        if (ShowThroughWindowSurface(picture, shown))
+        if (ShowThroughWindowSurface(picture, changed, shown))
             return;
-        surfaceAtOwnSize_ = false;
+        drawOnProcessor_ = false;
     }
     if (MakeRenderer())
         ShowThroughRenderer(picture, changed, shown);
     else
-        ShowThroughWindowSurface(picture, shown);
+        ShowThroughWindowSurface(picture, false, shown);
 }
 
 void WindowPresenter::ShowThroughRenderer(const Surface& picture, bool changed,
@@ -101,7 +102,7 @@ void WindowPresenter::ShowThroughRenderer(const Surface& picture, bool changed,
             // A renderer that cannot hold the picture: the window surface does it.
             DropRenderer();
             rendererFailed_ = true;
-            ShowThroughWindowSurface(picture, shown);
+            ShowThroughWindowSurface(picture, false, shown);
             return;
         }
         SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
@@ -144,34 +145,39 @@ void WindowPresenter::ShowThroughRenderer(const Surface& picture, bool changed,
     SDL_RenderPresent(renderer_);
 }
 
-bool WindowPresenter::ShowThroughWindowSurface(const Surface& picture, display::Rect shown) {
+bool WindowPresenter::ShowThroughWindowSurface(const Surface& picture, bool changed,
+                                               display::Rect shown) {
     SDL_Surface* target = SDL_GetWindowSurface(window_);
-    if (!target)
+    if (!target || target->format->BytesPerPixel != 4 || target->format->Rmask != 0xFF0000 ||
+        target->format->Gmask != 0x00FF00 || target->format->Bmask != 0x0000FF)
         return false;
-    const int width = picture.width(), height = picture.height();
-    if (shown == display::Rect{0, 0, width, height} &&
-        target->format->format == SDL_PIXELFORMAT_XRGB8888 && target->w >= width &&
-        target->h >= height) {
-        // At the picture's own size: row by row, nothing converted.
-        if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
-            return false;
-        for (int y = 0; y < height; ++y)
-            std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * size_t(target->pitch),
-                        picture.row(y), size_t(width) * 4);
-        if (SDL_MUSTLOCK(target))
-            SDL_UnlockSurface(target);
+    const display::Size size{picture.width(), picture.height()};
+    // A new surface (the window changed size), a new place, or a repaint asked for by the
+    // window system (nothing changed in the picture): all of it again, bars included.
+    const bool whole = target != surface_ || size != scaler_.picture() ||
+                       shown != scaler_.shown() || !changed || shownBefore_.empty();
+    display::Rect area;
+    if (whole) {
+        scaler_.Configure(size, shown);
+        area = scaler_.TargetOf({0, 0, size.width, size.height});
     } else {
-        SDL_Surface* source =
-            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(picture.data()), width, height,
-                                               32, width * 4, SDL_PIXELFORMAT_XRGB8888);
-        if (!source)
-            return false;
-        SDL_FillRect(target, nullptr, 0);
-        SDL_Rect dst = ToSdl(shown);
-        SDL_BlitScaled(source, nullptr, target, &dst);
-        SDL_FreeSurface(source);
+        area = scaler_.TargetOf(ChangedRect(shownBefore_, picture));
+        if (area.width <= 0)
+            return true;
     }
-    return SDL_UpdateWindowSurface(window_) == 0;
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
+        return false;
+    if (whole)
+        SDL_FillRect(target, nullptr, 0);
+    scaler_.Draw(picture, area, static_cast<uint32_t*>(target->pixels), target->pitch / 4);
+    if (SDL_MUSTLOCK(target))
+        SDL_UnlockSurface(target);
+    surface_ = target;
+    shownBefore_ = picture;  // shares the pixels: the game draws its next picture afresh
+    if (whole)
+        return SDL_UpdateWindowSurface(window_) == 0;
+    const SDL_Rect rect = ToSdl(area);
+    return SDL_UpdateWindowSurfaceRects(window_, &rect, 1) == 0;
 }
 
 }  // namespace platform

@@ -1,12 +1,14 @@
 // Puts one form's picture into its SDL window: through a renderer with a streaming texture,
-// scaled sharply (nearest pixels to a whole multiple, then linear to the size shown), or
-// through the window's own surface. Without a GPU the window surface also shows a picture at
-// its own size, one copy cheaper than a software renderer; where no renderer can be made it
-// shows every picture.
+// scaled sharply (nearest pixels to a whole multiple, then linear to the size shown), or,
+// without a GPU, scaled on the processor straight into the window's own surface, where only
+// the part of the picture that changed is drawn and sent: SDL's software renderer would scale
+// and send all of it, several milliseconds a frame at the larger scales.
 #pragma once
 #include <string>
 
 #include "platform/core/display_geometry.hpp"
+#include "platform/core/surface.hpp"
+#include "platform/display/sharp_scaler.hpp"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -14,8 +16,6 @@ struct SDL_Texture;
 struct SDL_Surface;
 
 namespace platform {
-
-class Surface;
 
 class WindowPresenter {
   public:
@@ -34,7 +34,7 @@ class WindowPresenter {
     display::Size DrawableSize() const;
 
   private:
-    bool ShowThroughWindowSurface(const Surface& picture, display::Rect shown);
+    bool ShowThroughWindowSurface(const Surface& picture, bool changed, display::Rect shown);
     bool MakeRenderer();
     void DropTextures();
     void DropRenderer();
@@ -42,7 +42,10 @@ class WindowPresenter {
 
     SDL_Window* window_;
     std::string driver_;
-    bool surfaceAtOwnSize_ = false;  // pictures at their own size skip the renderer
+    bool drawOnProcessor_ = false;  // no GPU: scaled here, only what changed
+    SharpScaler scaler_;
+    SDL_Surface* surface_ = nullptr;  // the window surface drawn into last
+    Surface shownBefore_;             // the picture it holds
     bool rendererFailed_ = false;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;    // the picture at its own size
