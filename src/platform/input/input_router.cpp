@@ -11,27 +11,38 @@
 namespace platform {
 
 Action PlayActionOfPad(PadControl control) {
+    if (const std::optional<PadButton> button = ButtonOf(control)) {
+        switch (*button) {
+            case PadButton::kDpadLeft:
+                return Action::kLeft;
+            case PadButton::kDpadRight:
+                return Action::kRight;
+            case PadButton::kDpadUp:
+                return Action::kUp;
+            case PadButton::kDpadDown:
+                return Action::kDown;
+            case PadButton::kA:
+                return Action::kJump;
+            case PadButton::kX:
+            case PadButton::kB:
+                return Action::kFire;
+            default:
+                // No single pad button quits: Escape has no pad twin.
+                return Action::kNone;
+        }
+    }
     switch (control) {
-        case PadControl::kDpadLeft:
         case PadControl::kStickLeft:
             return Action::kLeft;
-        case PadControl::kDpadRight:
         case PadControl::kStickRight:
             return Action::kRight;
-        case PadControl::kDpadUp:
         case PadControl::kStickUp:
             return Action::kUp;
-        case PadControl::kDpadDown:
         case PadControl::kStickDown:
             return Action::kDown;
-        case PadControl::kA:
-            return Action::kJump;
-        case PadControl::kX:
-        case PadControl::kB:
         case PadControl::kRightTrigger:
             return Action::kFire;
         default:
-            // No single pad button quits: Escape has no pad twin.
             return Action::kNone;
     }
 }
@@ -170,10 +181,10 @@ void InputRouter::Pad(App& app, const InputEvent& e) {
             break;
         case K::kPadButtonDown:
         case K::kPadButtonUp:
-            changes = pads_.Button(e.pad, PadButton(e.button), e.kind == K::kPadButtonDown);
+            changes = pads_.Button(e.pad, e.button, e.kind == K::kPadButtonDown);
             break;
         case K::kPadAxis:
-            changes = pads_.Axis(e.pad, PadAxis(e.axis), e.value);
+            changes = pads_.Axis(e.pad, e.axis, e.value);
             break;
         default:
             return;
@@ -189,7 +200,7 @@ void InputRouter::PadChanged(App& app, PadControl control, bool held) {
     Form* active = app.ActiveForm();
     if (!active)
         return;
-    const bool start = control == PadControl::kStart;
+    const bool start = control == ControlOf(PadButton::kStart);
     if (HasPictureButtons(*active)) {
         if (!held || !entryGuard_.PadMayAct(control, app.NowMicros()))
             return;
