@@ -38,10 +38,6 @@ class App {
     void SetSpeed(int percent) { clock_->SetSpeed(percent); }
     int64_t NowMs() const { return clock_->NowMicros() / 1000; }
 
-    // The icon of every window.
-    void SetWindowIcon(std::shared_ptr<Surface> icon) { icon_ = std::move(icon); }
-    const Surface* WindowIcon() const { return icon_.get(); }
-
     int ScreenWidth() const { return frontend_->ScreenWidth(); }
     int ScreenHeight() const { return frontend_->ScreenHeight(); }
 
@@ -133,7 +129,6 @@ class App {
     std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;
     TickStats stats_;
-    std::shared_ptr<Surface> icon_;
     std::unique_ptr<InputSink> input_;
 };
 

@@ -48,7 +48,7 @@ display::Rect SdlFrontend::ShownRect(const Form& form, const Window& w) const {
     return display::CentredRect(display::ScaledSize(picture, scale_), drawable);
 }
 
-SdlFrontend::Window& SdlFrontend::WindowFor(App& app, Form* form) {
+SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     Window& w = windows_[form];
     if (w.window)
         return w;
@@ -68,7 +68,7 @@ SdlFrontend::Window& SdlFrontend::WindowFor(App& app, Form* form) {
     w.caption = form->CaptionText();
     w.left = form->Left();
     w.top = form->Top();
-    if (const Surface* icon = app.WindowIcon()) {
+    if (const Surface* icon = icon_.get()) {
         SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(icon->data()), icon->width(), icon->height(), 32,
             icon->width() * 4, SDL_PIXELFORMAT_XRGB8888);
@@ -176,7 +176,7 @@ void SdlFrontend::Present(App& app) {
     const bool frameDue = pacer_.MayShow(now, RealTimeOf(app, app.NextTimerDue()), answersInput);
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
-        Window& w = WindowFor(app, form);
+        Window& w = WindowFor(form);
         if (!w.window)
             continue;
         if (w.caption != form->CaptionText()) {

@@ -177,7 +177,9 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         if (!options.replay.empty() && !LoadScript(app, options.replay, run->script, run->strict))
             return 2;
         std::string why;
-        auto frontend = CreateWindowedFrontend(WindowSettingsFrom(GameSettings()), why);
+        WindowSettings window = WindowSettingsFrom(GameSettings());
+        window.icon = options.windowIcon;
+        auto frontend = CreateWindowedFrontend(window, why);
         if (!frontend) {
             std::cerr << "dunspelt: no display available (" << why
                       << "); use --headless to run without one\n";
