@@ -83,7 +83,7 @@ class App {
     int64_t NextTimerDue() const;
     // How many timer events have run: a front end tells by it whether a tick came after an
     // input.
-    int64_t TimerEventsRun() const { return timerEventsRun_; }
+    int64_t timerEventsRun() const { return timerEventsRun_; }
 
     // Ends the process once no window of it is on screen, as when its last window closes.
     // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture

@@ -80,7 +80,7 @@ void InputRouter::Route(App& app, const InputEvent& e) {
 }
 
 bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
-    if (!Paused() || e.form != PlayWindow())
+    if (!Paused() || e.form != playWindow())
         return false;
     Resume(app);
     return true;
@@ -89,7 +89,7 @@ bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
 void InputRouter::FormTookKeys(App& app, Form& form) {
     // A screen that comes up while the play window has the keys opened by itself, under the
     // player's hands.
-    const bool openedByPlay = keyForm_ && keyForm_ == PlayWindow() && &form != PlayWindow();
+    const bool openedByPlay = keyForm_ && keyForm_ == playWindow() && &form != playWindow();
     keyForm_ = &form;
     entryGuard_.ScreenTookKeys(app.NowMicros(), openedByPlay, pads_);
 }
@@ -124,7 +124,7 @@ void InputRouter::GameKey(Form& form, Action action, bool down) {
         return;
     if (down) {
         // Nothing in the world changes while paused; a release still clears its flag.
-        if (&form == PlayWindow() && Paused())
+        if (&form == playWindow() && Paused())
             return;
         form.DeliverKeyDown(code);
     } else {
@@ -231,7 +231,7 @@ void InputRouter::Focus(App& app, const InputEvent& e) {
         app.TraceEvent(what);
     if (e.kind == InputEvent::Kind::kFocusGained)
         return;
-    if (pauseOnFocusLoss_ && (!e.form || e.form == PlayWindow()))
+    if (pauseOnFocusLoss_ && (!e.form || e.form == playWindow()))
         Pause(app);
 }
 

@@ -341,7 +341,7 @@ TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
-    EXPECT_TRUE(platform::Input(app).Muted());
+    EXPECT_TRUE(platform::Input(app).muted());
     EXPECT_EQ(Mix_Volume(0, -1), 0);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
