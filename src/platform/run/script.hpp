@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/input_event.hpp"
+
 namespace platform {
 
 struct ScriptCommand {

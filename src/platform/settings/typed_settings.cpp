@@ -32,4 +32,8 @@ AssistSettings AssistSettingsFrom(const SettingsFile& settings) {
     return {std::stoi(settings.Get("assist", "speed"))};
 }
 
+void ChangeSpeedSetting(int percent) {
+    ChangeGameSetting("assist", "speed", std::to_string(percent));
+}
+
 }  // namespace platform

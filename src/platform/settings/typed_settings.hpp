@@ -49,4 +49,7 @@ InputSettings InputSettingsFrom(SettingsFile& settings);
 SoundSettings SoundSettingsFrom(const SettingsFile& settings);
 AssistSettings AssistSettingsFrom(const SettingsFile& settings);
 
+// The player stepped the game's speed: the game's settings keep it (ChangeGameSetting).
+void ChangeSpeedSetting(int percent);
+
 }  // namespace platform
