@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 case ScriptCommand::Kind::kPadRemove:
                 case ScriptCommand::Kind::kPadButton:
                 case ScriptCommand::Kind::kPadAxis:
-                    Check(c.pad >= 1 && c.pad <= 16 && c.button >= 0 && c.axis >= 0,
+                    Check(c.pad >= 1 && c.pad <= 16 && int(c.button) >= 0 && int(c.axis) >= 0,
                           "pad input out of range");
                     break;
             }

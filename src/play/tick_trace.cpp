@@ -76,10 +76,10 @@ void WriteTickTrace(int64_t tick) {
     actors += ']';
     o.Raw("Actors", actors);
     GameWindow& w = FrmMain();
-    o.Field("HP", w.HP.CaptionText());
-    o.Field("level", w.level.CaptionText());
-    o.Field("score", w.score.CaptionText());
-    o.Field("title", w.CaptionText());
+    o.Field("HP", w.HP.captionText());
+    o.Field("level", w.level.captionText());
+    o.Field("score", w.score.captionText());
+    o.Field("title", w.captionText());
     app.tracer().Write(app.NowMs(), o.Str());
 }
 

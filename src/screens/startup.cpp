@@ -35,11 +35,7 @@ void CreateAllForms() {
 }
 
 std::string PrepareGame() {
-    std::string problem = CheckGamePictures();
-    if (!problem.empty())
-        return problem;
-    platform::App::Get().SetWindowIcon(GamePicture("icon.ico"));
-    return {};
+    return CheckGamePictures();
 }
 
 // A warp presses the buttons without their screens being open: the menu's start button (its
@@ -57,7 +53,7 @@ void StartProgram(int warp) {
     for (int level = 2; level <= warp; ++level) aik().Command1_Click();
 }
 
-int RunGame(const platform::RunOptions& options, int warp) {
+int RunGame(platform::RunOptions options, int warp) {
     platform::SetAppFolder(options.appDir);
     CreateAllForms();
     if (std::string problem = PrepareGame(); !problem.empty()) {
@@ -68,6 +64,7 @@ int RunGame(const platform::RunOptions& options, int warp) {
             platform::ShowErrorBoxIfDisplay("DUNSPELT", text);
         return 1;
     }
+    options.windowIcon = GamePicture("icon.ico");
     return platform::RunApplication(options, [warp] { StartProgram(warp); });
 }
 

@@ -16,6 +16,6 @@ std::string PrepareGame();
 void StartProgram(int warp);
 
 // The whole program after its options are read; returns the exit status.
-int RunGame(const platform::RunOptions& options, int warp);
+int RunGame(platform::RunOptions options, int warp);
 
 }  // namespace game

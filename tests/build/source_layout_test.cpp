@@ -30,7 +30,8 @@ std::string FolderOf(const fs::path& relative) {
 // Which folders each folder may include, besides itself. Game folders look down at the game
 // folders below them and at the parts of the platform layer they are written against; each
 // platform part looks down at the parts below it. Nothing lists a host folder: the run part
-// reaches the host only through CreateWindowedFrontend (forms/frontend.hpp), defined there.
+// reaches the host only through CreateWindowedFrontend (forms/frontend.hpp), defined there; so do
+// the tests (TestsIncludeNoHostHeader).
 // A new folder is added here, with what it may include.
 const std::map<std::string, std::set<std::string>>& AllowedEdges() {
     static const std::set<std::string> kHost = {"platform/core",  "platform/settings",
@@ -176,6 +177,28 @@ TEST(SourceLayout, OnlyTheHostPartOfThePlatformIncludesSdl) {
     const Includes includes = ReadIncludes();
     ASSERT_FALSE(includes.sdlIncluders.empty());
     for (const std::string& file : includes.sdlIncluders) EXPECT_TRUE(IsHost(file)) << file;
+}
+
+// Tests may use SDL themselves (virtual pads, pictures, the mixer), but they reach a host part as
+// the run part does: through CreateWindowedFrontend, never through its own headers.
+TEST(SourceLayout, TestsIncludeNoHostHeader) {
+    const fs::path tests = fs::path(DUNSPELT_SOURCE_DIR) / "tests";
+    const std::regex host(R"(^\s*#\s*include\s*"platform/(host|web)/)");
+    size_t files = 0;
+    for (auto it = fs::recursive_directory_iterator(tests); it != fs::end(it); ++it) {
+        if (it->is_directory() && it->path().filename() == "node_modules") {
+            it.disable_recursion_pending();
+            continue;
+        }
+        const std::string ext = it->path().extension().string();
+        if (!it->is_regular_file() || (ext != ".cpp" && ext != ".hpp"))
+            continue;
+        ++files;
+        std::ifstream in(it->path());
+        for (std::string line; std::getline(in, line);)
+            EXPECT_FALSE(std::regex_search(line, host)) << it->path() << ": " << line;
+    }
+    EXPECT_GT(files, 0u);
 }
 
 TEST(SourceLayout, TheCycleFinderFindsACycle) {

@@ -14,6 +14,7 @@
 
 #include "platform/core/picture_file.hpp"
 #include "platform/settings/game_settings.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/process_run.hpp"
 
@@ -24,13 +25,6 @@ using reliability::RunProcess;
 namespace {
 
 const std::string kAppId = "org.dunspelt.Dunspelt";
-
-std::string Text(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string Trimmed(std::string s) {
     while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
@@ -142,11 +136,11 @@ TEST_F(DebPackage, MenuEntryAndMetainfoValidateAndNameTheRelease) {
         RunProcess({"/usr/bin/env", "appstreamcli", "validate", "--no-net", meta.string()});
     EXPECT_EQ(m.status, 0) << m.out << m.errors;
 
-    const std::string entry = Text(desktop);
+    const std::string entry = testsupport::ReadText(desktop);
     EXPECT_NE(entry.find("\nExec=dunspelt\n"), std::string::npos) << entry;
     EXPECT_NE(entry.find("\nIcon=" + kAppId + "\n"), std::string::npos) << entry;
     EXPECT_NE(entry.find("\nKeywords="), std::string::npos) << entry;
-    const std::string xml = Text(meta);
+    const std::string xml = testsupport::ReadText(meta);
     EXPECT_NE(xml.find("<launchable type=\"desktop-id\">" + kAppId + ".desktop</launchable>"),
               std::string::npos);
     EXPECT_NE(xml.find("<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>"),

@@ -11,6 +11,7 @@
 #include "platform/run/input_recorder.hpp"
 #include "platform/settings/game_settings.hpp"
 #include "screens/screen_flows.hpp"
+#include "support/byte_files.hpp"
 
 namespace fs = std::filesystem;
 using namespace testsupport;
@@ -117,13 +118,6 @@ TEST(Screenshots, AFolderThatCannotBeWrittenGivesOneWarningAndPlayGoesOn) {
 
 namespace {
 
-std::string SettingsText(const fs::path& file) {
-    std::ifstream in(file);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(GameSpeed, TheSettingIsReadAndABadValueWarnedByItsLineWithTheDefaultKept) {
     const struct {
         const char* value;
@@ -157,7 +151,7 @@ TEST(GameSpeed, F9AndF10StepTheSpeedInPlayOnlyWriteItBackAndLeaveEveryTickAlone)
     RunResult stepped = RunHeadless(app, "wait 200\nkeydown Right\n" + keys + "wait 300\n",
                                     {"--warp", "1", "--settings", file.string()});
     ASSERT_EQ(stepped.status, 0) << stepped.errors;
-    EXPECT_NE(SettingsText(file).find("\nspeed = 60\n"), std::string::npos) << SettingsText(file);
+    EXPECT_NE(ReadText(file).find("\nspeed = 60\n"), std::string::npos) << ReadText(file);
     RunResult plain = RunHeadless(app, "wait 200\nkeydown Right\nwait 100\nwait 300\n",
                                   {"--warp", "1", "--settings", file.string()});
     ASSERT_EQ(plain.status, 0) << plain.errors;
@@ -167,7 +161,7 @@ TEST(GameSpeed, F9AndF10StepTheSpeedInPlayOnlyWriteItBackAndLeaveEveryTickAlone)
     // Before play (the intro) the keys do nothing.
     RunResult intro = RunHeadless(app, "wait 200\n" + keys, {"--settings", file.string()});
     ASSERT_EQ(intro.status, 0) << intro.errors;
-    EXPECT_NE(SettingsText(file).find("\nspeed = 60\n"), std::string::npos) << SettingsText(file);
+    EXPECT_NE(ReadText(file).find("\nspeed = 60\n"), std::string::npos) << ReadText(file);
 }
 
 TEST(GameSpeed, ARecordingsHeaderGivesTheSpeedItWasPlayedAt) {

@@ -181,15 +181,15 @@ TEST_F(PlayerMotion, ShotsFillTheLowestFreeSlotOnePerPress) {
 }
 
 TEST_F(PlayerMotion, TheTitleFollowsTheLevelCaptionEveryTick) {
-    EXPECT_EQ(game::FrmMain().CaptionText(), "Feel IT !!");
+    EXPECT_EQ(game::FrmMain().captionText(), "Feel IT !!");
     game::HandlePlayerInput();
-    EXPECT_EQ(game::FrmMain().CaptionText(), "DUNSPELT LEVEL 1 - SWAMP");
+    EXPECT_EQ(game::FrmMain().captionText(), "DUNSPELT LEVEL 1 - SWAMP");
     SetLevel("2");
     game::HandlePlayerInput();
-    EXPECT_EQ(game::FrmMain().CaptionText(), "DUNSPELT LEVEL 2 - CAVES");
+    EXPECT_EQ(game::FrmMain().captionText(), "DUNSPELT LEVEL 2 - CAVES");
     SetLevel("3");
     game::HandlePlayerInput();
-    EXPECT_EQ(game::FrmMain().CaptionText(), "DUNSPELT LEVEL 2 - CAVES");
+    EXPECT_EQ(game::FrmMain().captionText(), "DUNSPELT LEVEL 2 - CAVES");
     SetLevel("two");
     try {
         game::HandlePlayerInput();
@@ -212,5 +212,5 @@ TEST_F(PlayerMotion, EscapeEndsTheProcessAfterMovingFiringAndTheTitle) {
     }
     EXPECT_EQ(Player().X, 106);
     EXPECT_EQ(Shot1Active, 1);
-    EXPECT_EQ(game::FrmMain().CaptionText(), "DUNSPELT LEVEL 2 - CAVES");
+    EXPECT_EQ(game::FrmMain().captionText(), "DUNSPELT LEVEL 2 - CAVES");
 }

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/core/picture_file.hpp"
+#include "support/byte_files.hpp"
 #include "support/process_run.hpp"
 
 namespace fs = std::filesystem;
@@ -18,13 +18,6 @@ using reliability::ProcessResult;
 using reliability::RunProcess;
 
 namespace {
-
-std::string Text(const fs::path& file) {
-    std::ifstream in(file);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<fs::path> FilesUnder(const fs::path& root) {
     std::vector<fs::path> files;
@@ -75,7 +68,8 @@ TEST_F(Installed, LaysOutTheProgramDataFolderMenuEntryIconAndMetainfo) {
 
     // The menu entry runs the program by name and shows the installed icon.
     const std::string id = "org.dunspelt.Dunspelt";
-    const std::string desktop = Text(prefix_ / ("share/applications/" + id + ".desktop"));
+    const std::string desktop =
+        testsupport::ReadText(prefix_ / ("share/applications/" + id + ".desktop"));
     EXPECT_NE(desktop.find("\nExec=dunspelt\n"), std::string::npos) << desktop;
     EXPECT_NE(desktop.find("\nIcon=" + id + "\n"), std::string::npos) << desktop;
     EXPECT_NE(desktop.find("\nCategories=Game;"), std::string::npos) << desktop;
@@ -83,7 +77,8 @@ TEST_F(Installed, LaysOutTheProgramDataFolderMenuEntryIconAndMetainfo) {
         (prefix_ / ("share/icons/hicolor/32x32/apps/" + id + ".png")).string());
     EXPECT_EQ(icon->width(), 32);
     EXPECT_EQ(icon->height(), 32);
-    const std::string meta = Text(prefix_ / ("share/metainfo/" + id + ".metainfo.xml"));
+    const std::string meta =
+        testsupport::ReadText(prefix_ / ("share/metainfo/" + id + ".metainfo.xml"));
     EXPECT_NE(meta.find("<launchable type=\"desktop-id\">" + id + ".desktop</launchable>"),
               std::string::npos);
 }

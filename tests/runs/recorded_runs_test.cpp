@@ -2,11 +2,10 @@
 // application folder with the baked levels, and checks their milestones in the trace.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 
 namespace {
@@ -28,10 +27,7 @@ const std::vector<std::string> kDefeatScreens{"load intro",   "show intro",   "u
                                               "load lose",    "show lose"};
 
 std::string ReadRun(const std::string& name) {
-    std::ifstream in(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return testsupport::ReadText(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
 }
 
 RunResult Replay(const std::string& name) {

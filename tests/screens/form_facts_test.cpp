@@ -212,12 +212,12 @@ class FormFacts : public screentest::RunningForms,
 TEST_P(FormFacts, MatchTheLayout) {
     const FormFact& fact = GetParam();
     platform::Form& form = Loaded(fact.form);
-    EXPECT_EQ(form.CaptionText(), fact.caption);
+    EXPECT_EQ(form.captionText(), fact.caption);
     if (fact.border) {
         EXPECT_EQ(form.border(), *fact.border);
     }
-    EXPECT_EQ(form.ClientWidth(), fact.width);
-    EXPECT_EQ(form.ClientHeight(), fact.height);
+    EXPECT_EQ(form.clientWidth(), fact.width);
+    EXPECT_EQ(form.clientHeight(), fact.height);
     EXPECT_EQ(form.controls().size(), fact.controls.size()) << "controls besides the described";
     auto pinned = [](int expected, int actual) { return expected == kFree || expected == actual; };
     for (const ControlFact& c : fact.controls) {
@@ -230,11 +230,11 @@ TEST_P(FormFacts, MatchTheLayout) {
         EXPECT_TRUE(pinned(c.width, control->width()) && pinned(c.height, control->height()))
             << "sized " << control->width() << " x " << control->height();
         if (auto* label = dynamic_cast<const platform::Label*>(control); label && c.text) {
-            EXPECT_TRUE(TextMatches(*c.text, label->CaptionText()))
-                << "reads \"" << label->CaptionText() << "\"";
+            EXPECT_TRUE(TextMatches(*c.text, label->captionText()))
+                << "reads \"" << label->captionText() << "\"";
         }
         if (auto* timer = dynamic_cast<const platform::Timer*>(control)) {
-            EXPECT_EQ(timer->Interval(), c.interval);
+            EXPECT_EQ(timer->interval(), c.interval);
         }
     }
 }

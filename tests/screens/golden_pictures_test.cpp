@@ -4,12 +4,11 @@
 // pictures; tests/screens/golden/ holds their hashes.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "platform/core/picture_file.hpp"
 #include "screens/golden_pictures.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 
 using namespace testsupport;
@@ -31,12 +30,10 @@ struct Flow {
 };
 
 std::string RecordedRun(const std::string& name) {
-    std::ifstream in(fs::path(DUNSPELT_SOURCE_DIR) / "tests" / "runs" / (name + ".txt"));
-    if (!in)
+    const fs::path file = fs::path(DUNSPELT_SOURCE_DIR) / "tests" / "runs" / (name + ".txt");
+    if (!fs::exists(file))
         throw std::runtime_error("no recorded run " + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadText(file);
 }
 
 // A recorded run cut before the line `at`: {before, from `at` on}.

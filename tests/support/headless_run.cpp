@@ -38,13 +38,6 @@ size_t ValueAt(const std::string& raw, const std::string& key, size_t from = 0) 
 
 }  // namespace
 
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TempApp::TempApp() {
     static std::atomic<int> counter{0};
     dir_ = fs::temp_directory_path() /

@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "platform/core/surface.hpp"
+#include "support/byte_files.hpp"
 
 namespace testsupport {
-
-// The whole of a file as text ("" when it cannot be read).
-std::string ReadText(const std::filesystem::path& file);
 
 // A temporary application folder: pics/ and muz/ link to the built game's, maps/ is empty
 // (or holds links to the baked levels after UseBakedLevels).

@@ -66,11 +66,11 @@ void PlayWorld::SetLevel(const std::string& number) {
 }
 
 std::string PlayWorld::HpCaption() {
-    return game::FrmMain().HP.CaptionText();
+    return game::FrmMain().HP.captionText();
 }
 
 std::string PlayWorld::ScoreCaption() {
-    return game::FrmMain().score.CaptionText();
+    return game::FrmMain().score.captionText();
 }
 
 bool PlayWorld::Loaded(const std::string& form) {
@@ -84,7 +84,7 @@ bool PlayWorld::Visible(const std::string& form) {
 }
 
 bool PlayWorld::TimerEnabled() {
-    return game::FrmMain().GameTimer.EnabledNow();
+    return game::FrmMain().GameTimer.enabledNow();
 }
 
 }  // namespace combattest

@@ -1,5 +1,7 @@
 #include "support/process_run.hpp"
 
+#include "support/byte_files.hpp"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,8 +9,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -16,11 +16,6 @@ namespace fs = std::filesystem;
 
 namespace reliability {
 namespace {
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::string>& unsetEnv,
                   const std::vector<std::string>& setEnv, int timeoutSeconds) {
@@ -68,8 +63,8 @@ ProcessResult Run(const std::vector<std::string>& argv, const std::vector<std::s
         r.status = WEXITSTATUS(raw);
     else if (WIFSIGNALED(raw))
         r.signal = WTERMSIG(raw);
-    r.out = Slurp(outFile);
-    r.errors = Slurp(errFile);
+    r.out = testsupport::ReadText(outFile);
+    r.errors = testsupport::ReadText(errFile);
     std::error_code ec;
     fs::remove(outFile, ec);
     fs::remove(errFile, ec);

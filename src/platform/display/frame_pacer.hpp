@@ -42,7 +42,7 @@ class FramePacer {
     // or -1 when it has to wait for that tick (and goes out in the gap after it).
     int64_t WakeFor(int64_t now, int64_t nextTickDue, bool answersInput = false) const;
     // The earliest time the next frame may go out (a refresh earlier when it answers input).
-    int64_t NextSlot() const { return nextSlot_; }
+    int64_t nextSlot() const { return nextSlot_; }
     int64_t period() const { return period_; }
     int64_t cost() const { return cost_; }
 

@@ -175,7 +175,7 @@ void App::FireDueTimers() {
 int64_t App::NextTimerDue() const {
     int64_t best = -1;
     for (Timer* t : timers_)
-        if (t->EnabledNow() && !t->Paused() && t->owner().loaded() && t->Interval() > 0 &&
+        if (t->enabledNow() && !t->paused() && t->owner().loaded() && t->interval() > 0 &&
             (best < 0 || t->dueMicros() < best))
             best = t->dueMicros();
     return best;

@@ -38,10 +38,6 @@ class App {
     void SetSpeed(int percent) { clock_->SetSpeed(percent); }
     int64_t NowMs() const { return clock_->NowMicros() / 1000; }
 
-    // The icon of every window.
-    void SetWindowIcon(std::shared_ptr<Surface> icon) { icon_ = std::move(icon); }
-    const Surface* WindowIcon() const { return icon_.get(); }
-
     int ScreenWidth() const { return frontend_->ScreenWidth(); }
     int ScreenHeight() const { return frontend_->ScreenHeight(); }
 
@@ -87,7 +83,7 @@ class App {
     int64_t NextTimerDue() const;
     // How many timer events have run: a front end tells by it whether a tick came after an
     // input.
-    int64_t TimerEventsRun() const { return timerEventsRun_; }
+    int64_t timerEventsRun() const { return timerEventsRun_; }
 
     // Ends the process once no window of it is on screen, as when its last window closes.
     // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture
@@ -133,7 +129,6 @@ class App {
     std::function<void(const InputEvent&)> inputObserver_;
     Tracer tracer_;
     TickStats stats_;
-    std::shared_ptr<Surface> icon_;
     std::unique_ptr<InputSink> input_;
 };
 

@@ -50,7 +50,7 @@ void MoveButtonFocus(Form& form, int direction) {
     }
     for (int step = 0; step < n; ++step) {
         i = ((i + direction) % n + n) % n;
-        if (buttons[size_t(i)]->EnabledNow()) {
+        if (buttons[size_t(i)]->enabledNow()) {
             FocusOn(form, buttons[size_t(i)]);
             return;
         }

@@ -39,18 +39,18 @@ class Form {
 
     void SetCaption(std::string caption);
     std::string Caption() const;
-    const std::string& CaptionText() const { return caption_; }
+    const std::string& captionText() const { return caption_; }
 
     void SetBackColour(uint32_t colour);
     void SetBackgroundPicture(std::shared_ptr<Surface> picture);
 
     BorderStyle border() const { return border_; }
-    int ClientWidth() const { return clientWidth_; }
-    int ClientHeight() const { return clientHeight_; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
     int OuterWidth() const;
     int OuterHeight() const;
-    int Left() const { return left_; }
-    int Top() const { return top_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
     int ClientLeft() const;  // screen position of the client area
     int ClientTop() const;
     void Move(int left, int top);

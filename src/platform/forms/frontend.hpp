@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/surface.hpp"
 #include "platform/forms/input_event.hpp"
 
 namespace platform {
@@ -64,11 +65,12 @@ class Frontend {
 
 // What the windowed front end is handed from the settings (the run part reads them once).
 struct WindowSettings {
-    std::optional<double> scale;        // game pixels to screen pixels; nullopt: fit the desktop
-    bool integerScaling = false;        // whole-number scale factors only
-    bool fullscreen = false;            // start in borderless fullscreen
-    std::vector<int> fullscreenKeys;    // physical keys that toggle it (Alt+Enter always does)
-    std::filesystem::path padMappings;  // a gamecontrollerdb.txt beside the settings file
+    std::optional<double> scale;          // game pixels to screen pixels; nullopt: fit the desktop
+    bool integerScaling = false;          // whole-number scale factors only
+    bool fullscreen = false;              // start in borderless fullscreen
+    std::vector<int> fullscreenKeys;      // physical keys that toggle it (Alt+Enter always does)
+    std::filesystem::path padMappings;    // a gamecontrollerdb.txt beside the settings file
+    std::shared_ptr<const Surface> icon;  // every window's icon; none: the window system's
     // The player toggled fullscreen; the settings part remembers it.
     std::function<void(bool fullscreen)> fullscreenChanged;
 };

@@ -2,12 +2,35 @@
 // window focus. Everything a player can do arrives as one of these, so that it can be scripted,
 // recorded and replayed.
 #pragma once
+#include <optional>
 #include <string>
 
 namespace platform {
 
 class Form;
 class Control;
+
+// Pad buttons and axes in the game-controller layout (positions, not labels: A is the bottom
+// face button).
+enum class PadButton : int {
+    kA,
+    kB,
+    kX,
+    kY,
+    kBack,
+    kGuide,
+    kStart,
+    kLeftStick,
+    kRightStick,
+    kLeftShoulder,
+    kRightShoulder,
+    kDpadUp,
+    kDpadDown,
+    kDpadLeft,
+    kDpadRight,
+    kCount
+};
+enum class PadAxis : int { kLeftX, kLeftY, kRightX, kRightY, kLeftTrigger, kRightTrigger, kCount };
 
 struct InputEvent {
     enum class Kind {
@@ -30,8 +53,8 @@ struct InputEvent {
     int key = 0;                 // kKeyDown, kKeyUp: the physical key (a PhysicalKey)
     bool repeat = false;         // kKeyDown: sent again by the keyboard's auto-repeat
     int pad = 0;                 // kPad*: which pad
-    int button = 0;              // kPadButton*: a PadButton
-    int axis = 0;                // kPadAxis: a PadAxis
+    PadButton button{};          // kPadButton*
+    PadAxis axis{};              // kPadAxis
     int value = 0;               // kPadAxis: -32768 to 32767 (triggers 0 to 32767)
 };
 
@@ -73,33 +96,11 @@ enum PhysicalKey : int {
     kPhysRightShift = 229,
 };
 
-// Pad buttons and axes in the game-controller layout (positions, not labels: A is the bottom
-// face button).
-enum class PadButton : int {
-    kA,
-    kB,
-    kX,
-    kY,
-    kBack,
-    kGuide,
-    kStart,
-    kLeftStick,
-    kRightStick,
-    kLeftShoulder,
-    kRightShoulder,
-    kDpadUp,
-    kDpadDown,
-    kDpadLeft,
-    kDpadRight,
-    kCount
-};
-enum class PadAxis : int { kLeftX, kLeftY, kRightX, kRightY, kLeftTrigger, kRightTrigger, kCount };
-
 // Script names of pad buttons and axes ("A", "Start", "DpadLeft"; "LeftX", "RightTrigger").
 const char* PadButtonName(PadButton button);
 const char* PadAxisName(PadAxis axis);
-// -1 when unknown; names are matched without regard to case.
-int PadButtonOf(const std::string& name);
-int PadAxisOf(const std::string& name);
+// None when unknown; names are matched without regard to case.
+std::optional<PadButton> PadButtonOf(const std::string& name);
+std::optional<PadAxis> PadAxisOf(const std::string& name);
 
 }  // namespace platform

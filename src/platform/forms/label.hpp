@@ -24,7 +24,7 @@ class Label : public Control {
     void SetCaption(std::string caption);
     std::string Caption() const;
     // The caption as it stands, without the loading rule (for traces and screenshots).
-    const std::string& CaptionText() const { return caption_; }
+    const std::string& captionText() const { return caption_; }
 
     void Draw(Surface& client) const override;
     void Release() override { caption_.clear(); }

@@ -25,12 +25,12 @@ constexpr const char* kAxisNames[] = {"LeftX",  "LeftY",       "RightX",
 static_assert(std::size(kButtonNames) == size_t(PadButton::kCount));
 static_assert(std::size(kAxisNames) == size_t(PadAxis::kCount));
 
-template <size_t N>
-int IndexOf(const char* const (&names)[N], const std::string& name) {
+template <typename Enum, size_t N>
+std::optional<Enum> IndexOf(const char* const (&names)[N], const std::string& name) {
     for (size_t i = 0; i < N; ++i)
         if (strcasecmp(names[i], name.c_str()) == 0)
-            return int(i);
-    return -1;
+            return Enum(i);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -43,12 +43,12 @@ const char* PadAxisName(PadAxis axis) {
     return kAxisNames[int(axis)];
 }
 
-int PadButtonOf(const std::string& name) {
-    return IndexOf(kButtonNames, name);
+std::optional<PadButton> PadButtonOf(const std::string& name) {
+    return IndexOf<PadButton>(kButtonNames, name);
 }
 
-int PadAxisOf(const std::string& name) {
-    return IndexOf(kAxisNames, name);
+std::optional<PadAxis> PadAxisOf(const std::string& name) {
+    return IndexOf<PadAxis>(kAxisNames, name);
 }
 
 }  // namespace platform

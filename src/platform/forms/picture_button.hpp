@@ -15,7 +15,7 @@ class PictureButton : public Control {
     std::shared_ptr<Surface> Picture() const;
     void SetEnabled(bool enabled);
     bool Enabled() const;
-    bool EnabledNow() const { return enabled_; }  // without the loading rule
+    bool enabledNow() const { return enabled_; }  // without the loading rule
 
     bool AcceptsInput() const override { return enabled_; }
     void Draw(Surface& client) const override;

@@ -14,12 +14,12 @@ class Timer : public Control {
 
     void SetEnabled(bool enabled);
     bool Enabled() const;
-    bool EnabledNow() const { return enabled_; }  // without the loading rule
-    int Interval() const { return interval_; }
+    bool enabledNow() const { return enabled_; }  // without the loading rule
+    int interval() const { return interval_; }
     // Held back without being disabled (the game's pause): no event fires while paused, and
     // the first one after comes a whole interval after the resume.
     void SetPaused(bool paused);
-    bool Paused() const { return paused_; }
+    bool paused() const { return paused_; }
 
     bool IsVisual() const override { return false; }
     void Draw(Surface&) const override {}

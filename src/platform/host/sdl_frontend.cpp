@@ -112,6 +112,7 @@ void SdlFrontend::TakeSettings(const WindowSettings& settings) {
     // Alt+Enter always toggles too.
     fullscreenKeys_ = settings.fullscreenKeys;
     fullscreenChanged_ = settings.fullscreenChanged;
+    icon_ = settings.icon;
     // SDL's own choice unless the player names one; SDL's software renderer where no GPU is.
     const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
     if ((!asked || !*asked) && !HasRenderNode())
@@ -130,7 +131,7 @@ SdlFrontend::~SdlFrontend() {
 void SdlFrontend::Shown(App& app, Form& form) {
     // Creating a window is slow (a tenth of a second or more); doing it here keeps it out of
     // the first ticks of a level.
-    WindowFor(app, &form);
+    WindowFor(&form);
     Present(app);
 }
 

@@ -63,7 +63,7 @@ class SdlFrontend : public Frontend {
 
     SdlFrontend() = default;
     void TakeSettings(const WindowSettings& settings);
-    Window& WindowFor(App& app, Form* form);
+    Window& WindowFor(Form* form);
     void LearnPixelRatio(Form& form, Window& w);
     void DestroyWindow(Window& w);
     Form* FormOfWindow(uint32_t windowId) const;
@@ -101,6 +101,7 @@ class SdlFrontend : public Frontend {
     bool toggleRequested_ = false;
     std::vector<int> fullscreenKeys_;  // scancodes
     std::function<void(bool)> fullscreenChanged_;
+    std::shared_ptr<const Surface> icon_;
     std::string renderDriver_;
     FramePacer pacer_;
     bool inputWaiting_ = false;      // a new input not yet answered on screen

@@ -3,65 +3,66 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <string>
 
 namespace platform::host {
 namespace {
 
-int PadButtonOfSdl(Uint8 button) {
+std::optional<PadButton> PadButtonOfSdl(Uint8 button) {
     switch (button) {
         case SDL_CONTROLLER_BUTTON_A:
-            return int(PadButton::kA);
+            return PadButton::kA;
         case SDL_CONTROLLER_BUTTON_B:
-            return int(PadButton::kB);
+            return PadButton::kB;
         case SDL_CONTROLLER_BUTTON_X:
-            return int(PadButton::kX);
+            return PadButton::kX;
         case SDL_CONTROLLER_BUTTON_Y:
-            return int(PadButton::kY);
+            return PadButton::kY;
         case SDL_CONTROLLER_BUTTON_BACK:
-            return int(PadButton::kBack);
+            return PadButton::kBack;
         case SDL_CONTROLLER_BUTTON_GUIDE:
-            return int(PadButton::kGuide);
+            return PadButton::kGuide;
         case SDL_CONTROLLER_BUTTON_START:
-            return int(PadButton::kStart);
+            return PadButton::kStart;
         case SDL_CONTROLLER_BUTTON_LEFTSTICK:
-            return int(PadButton::kLeftStick);
+            return PadButton::kLeftStick;
         case SDL_CONTROLLER_BUTTON_RIGHTSTICK:
-            return int(PadButton::kRightStick);
+            return PadButton::kRightStick;
         case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
-            return int(PadButton::kLeftShoulder);
+            return PadButton::kLeftShoulder;
         case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
-            return int(PadButton::kRightShoulder);
+            return PadButton::kRightShoulder;
         case SDL_CONTROLLER_BUTTON_DPAD_UP:
-            return int(PadButton::kDpadUp);
+            return PadButton::kDpadUp;
         case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-            return int(PadButton::kDpadDown);
+            return PadButton::kDpadDown;
         case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-            return int(PadButton::kDpadLeft);
+            return PadButton::kDpadLeft;
         case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-            return int(PadButton::kDpadRight);
+            return PadButton::kDpadRight;
         default:
-            return -1;  // paddles, touchpad, misc: not used
+            return std::nullopt;  // paddles, touchpad, misc: not used
     }
 }
 
-int PadAxisOfSdl(Uint8 axis) {
+std::optional<PadAxis> PadAxisOfSdl(Uint8 axis) {
     switch (axis) {
         case SDL_CONTROLLER_AXIS_LEFTX:
-            return int(PadAxis::kLeftX);
+            return PadAxis::kLeftX;
         case SDL_CONTROLLER_AXIS_LEFTY:
-            return int(PadAxis::kLeftY);
+            return PadAxis::kLeftY;
         case SDL_CONTROLLER_AXIS_RIGHTX:
-            return int(PadAxis::kRightX);
+            return PadAxis::kRightX;
         case SDL_CONTROLLER_AXIS_RIGHTY:
-            return int(PadAxis::kRightY);
+            return PadAxis::kRightY;
         case SDL_CONTROLLER_AXIS_TRIGGERLEFT:
-            return int(PadAxis::kLeftTrigger);
+            return PadAxis::kLeftTrigger;
         case SDL_CONTROLLER_AXIS_TRIGGERRIGHT:
-            return int(PadAxis::kRightTrigger);
+            return PadAxis::kRightTrigger;
         default:
-            return -1;
+            return std::nullopt;
     }
 }
 
@@ -144,17 +145,19 @@ bool SdlPads::Translate(const SDL_Event& e, std::vector<InputEvent>& out) {
             event.kind = e.type == SDL_CONTROLLERBUTTONDOWN ? InputEvent::Kind::kPadButtonDown
                                                             : InputEvent::Kind::kPadButtonUp;
             event.pad = NumberOf(e.cbutton.which);
-            event.button = PadButtonOfSdl(e.cbutton.button);
-            if (event.button < 0)
+            if (const std::optional<PadButton> button = PadButtonOfSdl(e.cbutton.button))
+                event.button = *button;
+            else
                 return true;
             break;
         case SDL_CONTROLLERAXISMOTION:
             event.kind = InputEvent::Kind::kPadAxis;
             event.pad = NumberOf(e.caxis.which);
-            event.axis = PadAxisOfSdl(e.caxis.axis);
-            event.value = e.caxis.value;
-            if (event.axis < 0)
+            if (const std::optional<PadAxis> axis = PadAxisOfSdl(e.caxis.axis))
+                event.axis = *axis;
+            else
                 return true;
+            event.value = e.caxis.value;
             break;
         default:
             return false;

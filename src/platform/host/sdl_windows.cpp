@@ -25,30 +25,30 @@ void SdlFrontend::DestroyWindow(Window& w) {
 
 bool SdlFrontend::WantsFullscreen(const Form& form) const {
     return fullscreen_ &&
-           display::FillsScreenInFullscreen({form.ClientWidth(), form.ClientHeight()});
+           display::FillsScreenInFullscreen({form.clientWidth(), form.clientHeight()});
 }
 
 display::Size SdlFrontend::WindowSizeInPoints(const Form& form) const {
-    return display::ScaledSize({form.ClientWidth(), form.ClientHeight()}, scale_ / pixelRatio_);
+    return display::ScaledSize({form.clientWidth(), form.clientHeight()}, scale_ / pixelRatio_);
 }
 
 display::Point SdlFrontend::WindowOriginInPoints(const Form& form) const {
     return display::ScaledClientOrigin(
-        {form.Left(), form.Top()}, {form.ClientWidth(), form.ClientHeight()},
-        {form.OuterWidth() - form.ClientWidth(), form.OuterHeight() - form.ClientHeight()},
-        {form.ClientLeft() - form.Left(), form.ClientTop() - form.Top()},
+        {form.left(), form.top()}, {form.clientWidth(), form.clientHeight()},
+        {form.OuterWidth() - form.clientWidth(), form.OuterHeight() - form.clientHeight()},
+        {form.ClientLeft() - form.left(), form.ClientTop() - form.top()},
         {screenWidth_, screenHeight_}, scale_ / pixelRatio_);
 }
 
 display::Rect SdlFrontend::ShownRect(const Form& form, const Window& w) const {
-    const display::Size picture{form.ClientWidth(), form.ClientHeight()};
+    const display::Size picture{form.clientWidth(), form.clientHeight()};
     const display::Size drawable = w.presenter->DrawableSize();
     if (w.fullscreen)
         return display::FitRect(picture, drawable, integerOnly_);
     return display::CentredRect(display::ScaledSize(picture, scale_), drawable);
 }
 
-SdlFrontend::Window& SdlFrontend::WindowFor(App& app, Form* form) {
+SdlFrontend::Window& SdlFrontend::WindowFor(Form* form) {
     Window& w = windows_[form];
     if (w.window)
         return w;
@@ -60,15 +60,15 @@ SdlFrontend::Window& SdlFrontend::WindowFor(App& app, Form* form) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     const display::Size size = WindowSizeInPoints(*form);
     const display::Point origin = WindowOriginInPoints(*form);
-    w.window = SDL_CreateWindow((form->CaptionText() + titleSuffix_).c_str(), origin.x, origin.y,
+    w.window = SDL_CreateWindow((form->captionText() + titleSuffix_).c_str(), origin.x, origin.y,
                                 size.width, size.height, flags);
     if (!w.window)
         return w;
     w.presenter = std::make_unique<WindowPresenter>(w.window, renderDriver_);
-    w.caption = form->CaptionText();
-    w.left = form->Left();
-    w.top = form->Top();
-    if (const Surface* icon = app.WindowIcon()) {
+    w.caption = form->captionText();
+    w.left = form->left();
+    w.top = form->top();
+    if (const Surface* icon = icon_.get()) {
         SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(icon->data()), icon->width(), icon->height(), 32,
             icon->width() * 4, SDL_PIXELFORMAT_XRGB8888);
@@ -176,16 +176,16 @@ void SdlFrontend::Present(App& app) {
     const bool frameDue = pacer_.MayShow(now, RealTimeOf(app, app.NextTimerDue()), answersInput);
     bool shownAny = false;
     for (Form* form : app.zOrder()) {
-        Window& w = WindowFor(app, form);
+        Window& w = WindowFor(form);
         if (!w.window)
             continue;
-        if (w.caption != form->CaptionText()) {
-            w.caption = form->CaptionText();
+        if (w.caption != form->captionText()) {
+            w.caption = form->captionText();
             SDL_SetWindowTitle(w.window, (w.caption + titleSuffix_).c_str());
         }
-        if (w.left != form->Left() || w.top != form->Top()) {
-            w.left = form->Left();
-            w.top = form->Top();
+        if (w.left != form->left() || w.top != form->top()) {
+            w.left = form->left();
+            w.top = form->top();
             if (!w.fullscreen) {
                 const display::Point origin = WindowOriginInPoints(*form);
                 SDL_SetWindowPosition(w.window, origin.x, origin.y);
@@ -218,7 +218,7 @@ void SdlFrontend::Present(App& app) {
 }
 
 bool SdlFrontend::AnswersInput(const App& app) const {
-    return inputWaiting_ && app.TimerEventsRun() > inputAtTimerEvent_;
+    return inputWaiting_ && app.timerEventsRun() > inputAtTimerEvent_;
 }
 
 int64_t SdlFrontend::RealTimeOf(const App& app, int64_t paceMicros) {
@@ -292,7 +292,7 @@ std::optional<display::Point> SdlFrontend::PicturePoint(Form* form, int x, int y
     display::Size window;
     SDL_GetWindowSize(w.window, &window.width, &window.height);
     return display::WindowToPicture({x, y}, window, w.presenter->DrawableSize(), w.shown,
-                                    {form->ClientWidth(), form->ClientHeight()});
+                                    {form->clientWidth(), form->clientHeight()});
 }
 
 }  // namespace platform

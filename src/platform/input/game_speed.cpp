@@ -1,10 +1,10 @@
 #include "platform/input/game_speed.hpp"
 
 #include <algorithm>
-#include <string>
 
 #include "platform/forms/app.hpp"
 #include "platform/settings/game_settings.hpp"
+#include "platform/settings/typed_settings.hpp"
 
 namespace platform {
 
@@ -13,7 +13,7 @@ void StepSpeed(App& app, int direction) {
         std::clamp(app.clock().speed() + direction * kSpeedStep, kSlowestSpeed, kFullSpeed);
     app.SetSpeed(percent);
     app.frontend().ShowSpeed(percent);
-    ChangeGameSetting("assist", "speed", std::to_string(percent));
+    ChangeSpeedSetting(percent);
 }
 
 }  // namespace platform

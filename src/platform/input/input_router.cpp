@@ -11,27 +11,38 @@
 namespace platform {
 
 Action PlayActionOfPad(PadControl control) {
+    if (const std::optional<PadButton> button = ButtonOf(control)) {
+        switch (*button) {
+            case PadButton::kDpadLeft:
+                return Action::kLeft;
+            case PadButton::kDpadRight:
+                return Action::kRight;
+            case PadButton::kDpadUp:
+                return Action::kUp;
+            case PadButton::kDpadDown:
+                return Action::kDown;
+            case PadButton::kA:
+                return Action::kJump;
+            case PadButton::kX:
+            case PadButton::kB:
+                return Action::kFire;
+            default:
+                // No single pad button quits: Escape has no pad twin.
+                return Action::kNone;
+        }
+    }
     switch (control) {
-        case PadControl::kDpadLeft:
         case PadControl::kStickLeft:
             return Action::kLeft;
-        case PadControl::kDpadRight:
         case PadControl::kStickRight:
             return Action::kRight;
-        case PadControl::kDpadUp:
         case PadControl::kStickUp:
             return Action::kUp;
-        case PadControl::kDpadDown:
         case PadControl::kStickDown:
             return Action::kDown;
-        case PadControl::kA:
-            return Action::kJump;
-        case PadControl::kX:
-        case PadControl::kB:
         case PadControl::kRightTrigger:
             return Action::kFire;
         default:
-            // No single pad button quits: Escape has no pad twin.
             return Action::kNone;
     }
 }
@@ -69,7 +80,7 @@ void InputRouter::Route(App& app, const InputEvent& e) {
 }
 
 bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
-    if (!Paused() || e.form != PlayWindow())
+    if (!Paused() || e.form != playWindow())
         return false;
     Resume(app);
     return true;
@@ -78,7 +89,7 @@ bool InputRouter::ClickResumes(App& app, const InputEvent& e) {
 void InputRouter::FormTookKeys(App& app, Form& form) {
     // A screen that comes up while the play window has the keys opened by itself, under the
     // player's hands.
-    const bool openedByPlay = keyForm_ && keyForm_ == PlayWindow() && &form != PlayWindow();
+    const bool openedByPlay = keyForm_ && keyForm_ == playWindow() && &form != playWindow();
     keyForm_ = &form;
     entryGuard_.ScreenTookKeys(app.NowMicros(), openedByPlay, pads_);
 }
@@ -113,7 +124,7 @@ void InputRouter::GameKey(Form& form, Action action, bool down) {
         return;
     if (down) {
         // Nothing in the world changes while paused; a release still clears its flag.
-        if (&form == PlayWindow() && Paused())
+        if (&form == playWindow() && Paused())
             return;
         form.DeliverKeyDown(code);
     } else {
@@ -170,10 +181,10 @@ void InputRouter::Pad(App& app, const InputEvent& e) {
             break;
         case K::kPadButtonDown:
         case K::kPadButtonUp:
-            changes = pads_.Button(e.pad, PadButton(e.button), e.kind == K::kPadButtonDown);
+            changes = pads_.Button(e.pad, e.button, e.kind == K::kPadButtonDown);
             break;
         case K::kPadAxis:
-            changes = pads_.Axis(e.pad, PadAxis(e.axis), e.value);
+            changes = pads_.Axis(e.pad, e.axis, e.value);
             break;
         default:
             return;
@@ -189,7 +200,7 @@ void InputRouter::PadChanged(App& app, PadControl control, bool held) {
     Form* active = app.ActiveForm();
     if (!active)
         return;
-    const bool start = control == PadControl::kStart;
+    const bool start = control == ControlOf(PadButton::kStart);
     if (HasPictureButtons(*active)) {
         if (!held || !entryGuard_.PadMayAct(control, app.NowMicros()))
             return;
@@ -220,7 +231,7 @@ void InputRouter::Focus(App& app, const InputEvent& e) {
         app.TraceEvent(what);
     if (e.kind == InputEvent::Kind::kFocusGained)
         return;
-    if (pauseOnFocusLoss_ && (!e.form || e.form == PlayWindow()))
+    if (pauseOnFocusLoss_ && (!e.form || e.form == playWindow()))
         Pause(app);
 }
 

@@ -19,8 +19,8 @@ class InputRouter : public InputSink {
   public:
     // The window where levels are played and the timer that drives them: what pause holds.
     void SetPlayWindow(Form* form, Timer* timer) { pause_.SetPlayWindow(form, timer); }
-    Form* PlayWindow() const { return pause_.PlayWindow(); }
-    Timer* PlayTimer() const { return pause_.PlayTimer(); }
+    Form* playWindow() const { return pause_.playWindow(); }
+    Timer* playTimer() const { return pause_.playTimer(); }
 
     void SetBindings(const KeyBindings& bindings) { bindings_ = bindings; }
     const KeyBindings& bindings() const { return bindings_; }
@@ -34,7 +34,7 @@ class InputRouter : public InputSink {
     bool Paused() const { return pause_.Paused(); }
     void Pause(App& app) { pause_.Pause(app); }
     void Resume(App& app) { pause_.Resume(app); }
-    bool Muted() const { return pause_.Muted(); }
+    bool muted() const { return pause_.muted(); }
     const PadState& pads() const { return pads_; }
 
     void Route(App& app, const InputEvent& event) override;

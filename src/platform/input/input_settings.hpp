@@ -4,12 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "platform/settings/typed_settings.hpp"
+
 namespace platform {
 
 class App;
-class SettingsFile;
 
-void ApplyInputSettings(App& app, SettingsFile& settings,
+void ApplyInputSettings(App& app, const InputSettings& input, const SoundSettings& sound,
                         const std::function<void(const std::string&)>& warn);
 
 }  // namespace platform

@@ -8,12 +8,7 @@
 namespace platform {
 namespace {
 
-constexpr const char* kActionNames[] = {"left",       "right",  "up",    "down", "jump",
-                                        "fire",       "quit",   "pause", "mute", "fullscreen",
-                                        "screenshot", "slower", "faster"};
-static_assert(std::size(kActionNames) == size_t(Action::kCount));
-
-// The defaults, as the settings table writes them.
+// The defaults, as kActionRows names them.
 const std::vector<int> kDefaultKeys[] = {
     {kPhysLeft},   {kPhysRight},         {kPhysUp},
     {kPhysDown},   {kPhysSpace},         {kPhysLeftCtrl, kPhysRightCtrl},
@@ -30,10 +25,6 @@ std::string Trim(const std::string& s) {
 }
 
 }  // namespace
-
-const char* ActionName(Action action) {
-    return kActionNames[int(action)];
-}
 
 int GameKeyCodeOf(Action action) {
     switch (action) {
@@ -91,24 +82,24 @@ bool ParseKeyList(const std::string& text, std::vector<int>& keys, std::string& 
     return true;
 }
 
-KeyBindings KeyBindings::FromSettings(SettingsFile& settings,
+KeyBindings KeyBindings::FromSettings(KeySettings settings,
                                       const std::function<void(const std::string&)>& warn) {
     KeyBindings b;
+    auto lineOf = [&](Action a) { return settings.rows[size_t(a)].line; };
     auto where = [&](Action a) {
-        return settings.path().string() + ":" +
-               std::to_string(settings.LineOf("keys", ActionName(a))) + ": ";
+        return settings.file.string() + ":" + std::to_string(lineOf(a)) + ": ";
     };
     auto keepDefault = [&](Action a) {
         b.keys_[size_t(a)] = kDefaultKeys[size_t(a)];
-        settings.Reset("keys", ActionName(a));
+        settings.Reset(a);
     };
     for (int i = 0; i < int(Action::kCount); ++i) {
         const auto a = Action(i);
-        if (settings.LineOf("keys", ActionName(a)) == 0)
+        if (lineOf(a) == 0)
             continue;  // the default
         std::vector<int> keys;
         std::string why;
-        if (ParseKeyList(settings.Get("keys", ActionName(a)), keys, why)) {
+        if (ParseKeyList(settings.rows[size_t(i)].keys, keys, why)) {
             b.keys_[size_t(i)] = keys;
         } else {
             warn(where(a) + why + " for " + ActionName(a) + "; keeping the default");
@@ -124,9 +115,7 @@ KeyBindings KeyBindings::FromSettings(SettingsFile& settings,
             for (int j = i + 1; j < int(Action::kCount) && loser == Action::kNone; ++j)
                 for (int key : b.keys_[size_t(i)])
                     if (std::count(b.keys_[size_t(j)].begin(), b.keys_[size_t(j)].end(), key)) {
-                        const int li = settings.LineOf("keys", kActionNames[i]);
-                        const int lj = settings.LineOf("keys", kActionNames[j]);
-                        loser = lj >= li ? Action(j) : Action(i);
+                        loser = lineOf(Action(j)) >= lineOf(Action(i)) ? Action(j) : Action(i);
                         clash = key;
                         break;
                     }

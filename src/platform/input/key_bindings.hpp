@@ -5,31 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/settings/settings_file.hpp"
+#include "platform/settings/key_actions.hpp"
+#include "platform/settings/typed_settings.hpp"
 
 namespace platform {
 
-// Everything a key can be bound to, in the settings file's order.
-enum class Action : int {
-    kLeft,
-    kRight,
-    kUp,
-    kDown,
-    kJump,
-    kFire,
-    kQuit,
-    kPause,
-    kMute,
-    kFullscreen,
-    kScreenshot,
-    kSlower,
-    kFaster,
-    kCount,
-    kNone = -1,
-};
-
-// The settings key of an action ("left", "jump", ...).
-const char* ActionName(Action action);
 // The key code the game window hears for an action, or 0 for the actions it knows nothing of.
 int GameKeyCodeOf(Action action);
 
@@ -38,10 +18,10 @@ class KeyBindings {
     // Today's keys plus the new ones.
     KeyBindings();
 
-    // Reads the [keys] section of `settings`. An unknown key name, more than two keys, or a key
-    // bound to two actions is warned about as "FILE:LINE: ..." and that action keeps its
-    // default (and the setting is reset to it).
-    static KeyBindings FromSettings(SettingsFile& settings,
+    // Reads the [keys] section. An unknown key name, more than two keys, or a key bound to two
+    // actions is warned about as "FILE:LINE: ..." and that action keeps its default (and the
+    // setting is reset to it).
+    static KeyBindings FromSettings(KeySettings settings,
                                     const std::function<void(const std::string&)>& warn);
 
     // The action of a physical key, or kNone.

@@ -41,22 +41,30 @@ MenuMove MenuMoveOfKey(int key, Action action, bool shiftHeld) {
 }
 
 MenuMove MenuMoveOfPad(PadControl control) {
+    if (const std::optional<PadButton> button = ButtonOf(control)) {
+        switch (*button) {
+            case PadButton::kDpadLeft:
+            case PadButton::kDpadUp:
+                return MenuMove::kPrevious;
+            case PadButton::kDpadRight:
+            case PadButton::kDpadDown:
+                return MenuMove::kNext;
+            case PadButton::kA:
+            case PadButton::kStart:
+                return MenuMove::kPress;
+            case PadButton::kB:
+                return MenuMove::kBack;
+            default:
+                return MenuMove::kNone;
+        }
+    }
     switch (control) {
-        case PadControl::kDpadLeft:
-        case PadControl::kDpadUp:
         case PadControl::kStickLeft:
         case PadControl::kStickUp:
             return MenuMove::kPrevious;
-        case PadControl::kDpadRight:
-        case PadControl::kDpadDown:
         case PadControl::kStickRight:
         case PadControl::kStickDown:
             return MenuMove::kNext;
-        case PadControl::kA:
-        case PadControl::kStart:
-            return MenuMove::kPress;
-        case PadControl::kB:
-            return MenuMove::kBack;
         default:
             return MenuMove::kNone;
     }

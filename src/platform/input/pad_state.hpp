@@ -3,41 +3,31 @@
 #pragma once
 #include <bitset>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/forms/input_event.hpp"
 
 namespace platform {
 
-// A pad input that is either held or not.
+// A pad input that is either held or not: a button (ControlOf: the PadButton's number), or one
+// of the left stick's directions or the right trigger, held past the dead zone.
 enum class PadControl : int {
-    // The buttons, with their PadButton numbers.
-    kA,
-    kB,
-    kX,
-    kY,
-    kBack,
-    kGuide,
-    kStart,
-    kLeftStick,
-    kRightStick,
-    kLeftShoulder,
-    kRightShoulder,
-    kDpadUp,
-    kDpadDown,
-    kDpadLeft,
-    kDpadRight,
-    // The left stick's directions and the right trigger, held past the dead zone.
-    kStickLeft,
+    kStickLeft = int(PadButton::kCount),
     kStickRight,
     kStickUp,
     kStickDown,
     kRightTrigger,
     kCount
 };
-static_assert(int(PadControl::kStickLeft) == int(PadButton::kCount));
 constexpr PadControl ControlOf(PadButton b) {
     return PadControl(int(b));
+}
+// The button a control is, if it is one.
+constexpr std::optional<PadButton> ButtonOf(PadControl c) {
+    if (c < PadControl::kStickLeft)
+        return PadButton(int(c));
+    return std::nullopt;
 }
 
 struct PadChange {

@@ -13,11 +13,11 @@ void PauseAndMute::SetPlayWindow(Form* form, Timer* timer) {
 
 bool PauseAndMute::Playing() const {
     return playWindow_ && playTimer_ && playWindow_->loaded() && playWindow_->visible() &&
-           playTimer_->EnabledNow();
+           playTimer_->enabledNow();
 }
 
 bool PauseAndMute::Paused() const {
-    return playTimer_ && playTimer_->Paused();
+    return playTimer_ && playTimer_->paused();
 }
 
 void PauseAndMute::Pause(App& app) {

@@ -11,8 +11,8 @@ class Timer;
 class PauseAndMute {
   public:
     void SetPlayWindow(Form* form, Timer* timer);
-    Form* PlayWindow() const { return playWindow_; }
-    Timer* PlayTimer() const { return playTimer_; }
+    Form* playWindow() const { return playWindow_; }
+    Timer* playTimer() const { return playTimer_; }
 
     // A level is running in the play window (paused or not).
     bool Playing() const;
@@ -23,7 +23,7 @@ class PauseAndMute {
     // The paused play window is shown under the pause overlay.
     bool ShowsPaused(const Form& form) const { return &form == playWindow_ && Paused(); }
 
-    bool Muted() const { return muted_; }
+    bool muted() const { return muted_; }
     void ToggleMute(App& app);
     // 0 to 100; what the sound plays at while not muted.
     void SetVolume(App& app, int percent);

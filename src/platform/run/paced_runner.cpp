@@ -79,7 +79,7 @@ bool ScriptFeed::TakesFromPlayer(const InputEvent& event) const {
 void ScriptFeed::PlayedFromPlayer(App& app, const InputEvent& event) {
     if (!IsPauseKey(app, event))
         return;
-    Timer* timer = Input(app).PlayTimer();
+    Timer* timer = Input(app).playTimer();
     if (Input(app).Paused()) {
         playerPaused_ = true;
         dueWhenPaused_ = timer->dueMicros();

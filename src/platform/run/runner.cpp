@@ -20,6 +20,7 @@
 #include "platform/run/script_input.hpp"
 #include "platform/run/window_settings.hpp"
 #include "platform/settings/game_settings.hpp"
+#include "platform/settings/typed_settings.hpp"
 
 namespace platform {
 
@@ -89,13 +90,13 @@ bool LoadScript(App& app, const std::string& path, std::vector<ScriptCommand>& s
 
 // The speed a run plays at: --speed, else a replayed recording's own, else the setting. A
 // headless run keeps it only to step from (its clock runs as the script says).
-int SpeedOfRun(const RunOptions& options) {
+int SpeedOfRun(const RunOptions& options, const AssistSettings& assist) {
     if (options.speed)
         return *options.speed;
     std::ifstream replay(options.replay);
     if (const auto recorded = options.replay.empty() ? std::nullopt : RecordedSpeed(replay))
         return *recorded;
-    return std::stoi(GameSettings().Get("assist", "speed"));
+    return assist.speed;
 }
 
 void ReportError(App& app, const RuntimeError& e) {
@@ -176,7 +177,9 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         if (!options.replay.empty() && !LoadScript(app, options.replay, run->script, run->strict))
             return 2;
         std::string why;
-        auto frontend = CreateWindowedFrontend(WindowSettingsFrom(GameSettings()), why);
+        WindowSettings window = WindowSettingsFrom(GameSettings());
+        window.icon = options.windowIcon;
+        auto frontend = CreateWindowedFrontend(window, why);
         if (!frontend) {
             std::cerr << "dunspelt: no display available (" << why
                       << "); use --headless to run without one\n";
@@ -198,7 +201,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
             app.SetClock(std::make_unique<RealClock>());
         }
     }
-    app.SetSpeed(SpeedOfRun(options));
+    app.SetSpeed(SpeedOfRun(options, AssistSettingsFrom(GameSettings())));
     InputRecorder& recorder = run->recorder;
     if (!options.record.empty()) {
         std::vector<std::string> notes = options.recordNotes;
@@ -213,7 +216,7 @@ int RunApplication(const RunOptions& options, const std::function<void()>& start
         // A display lost under the game ends it at once; the recording is finished first.
         FlushBeforeAbruptEnd([&recorder] { recorder.Finish(App::Get().NowMicros()); });
     }
-    ApplyInputSettings(app, GameSettings(),
+    ApplyInputSettings(app, InputSettingsFrom(GameSettings()), SoundSettingsFrom(GameSettings()),
                        [](const std::string& text) { std::cerr << "dunspelt: " << text << "\n"; });
     if (!options.trace.empty() && !app.tracer().Open(options.trace)) {
         std::cerr << "dunspelt: cannot write trace " << options.trace << "\n";

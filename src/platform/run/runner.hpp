@@ -1,9 +1,12 @@
 // Runs the application: the windowed event loop, or a headless script on the virtual clock.
 #pragma once
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/core/surface.hpp"
 
 namespace platform {
 
@@ -17,6 +20,7 @@ struct RunOptions {
     std::string replay;  // windowed: play this script at real speed instead of the player
     std::vector<std::string> recordNotes;  // comment lines for the recording's header
     std::optional<int> speed;  // windowed: the game's speed in percent for this run (--speed)
+    std::shared_ptr<const Surface> windowIcon;  // windowed: every window's icon
 };
 
 // Sets up the front end and the clock, runs `start` (which opens the first forms), then events

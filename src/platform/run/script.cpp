@@ -69,11 +69,12 @@ void ParsePad(ScriptCommand& c, const std::vector<std::string>& w, const Fail& f
             throw fail("'pad axis' needs an axis and a value");
         tooMany(5);
         c.kind = ScriptCommand::Kind::kPadAxis;
-        c.axis = PadAxisOf(w[2]);
-        if (c.axis < 0)
+        const std::optional<PadAxis> axis = PadAxisOf(w[2]);
+        if (!axis)
             throw fail("unknown pad axis '" + w[2] +
                        "' (LeftX LeftY RightX RightY LeftTrigger "
                        "RightTrigger)");
+        c.axis = *axis;
         c.value = NumberIn(w[3], -32768, 32767, fail, "an axis value");
         number(4);
     } else {
@@ -81,11 +82,12 @@ void ParsePad(ScriptCommand& c, const std::vector<std::string>& w, const Fail& f
             throw fail("'pad " + w[1] + "' needs down or up");
         tooMany(4);
         c.kind = ScriptCommand::Kind::kPadButton;
-        c.button = PadButtonOf(w[1]);
-        if (c.button < 0)
+        const std::optional<PadButton> button = PadButtonOf(w[1]);
+        if (!button)
             throw fail("unknown pad button '" + w[1] +
                        "' (A B X Y Back Guide Start LeftStick "
                        "RightStick LeftShoulder RightShoulder DpadUp DpadDown DpadLeft DpadRight)");
+        c.button = *button;
         c.down = w[2] == "down";
         number(3);
     }

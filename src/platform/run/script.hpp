@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/input_event.hpp"
+
 namespace platform {
 
 struct ScriptCommand {
@@ -42,9 +44,9 @@ struct ScriptCommand {
     bool repeat = false;  // kKeyDown: from auto-repeat
     std::string form, control, file;
     int pad = 1;
-    int button = 0;  // a PadButton
+    PadButton button{};
     bool down = false;
-    int axis = 0;  // a PadAxis
+    PadAxis axis{};
     int value = 0;
 };
 

@@ -53,15 +53,15 @@ std::string ScriptLineOf(const InputEvent& e) {
             return "pad remove " + std::to_string(e.pad);
         case Kind::kPadButtonDown:
         case Kind::kPadButtonUp:
-            if (e.button < 0 || e.button >= int(PadButton::kCount))
+            if (int(e.button) < 0 || e.button >= PadButton::kCount)
                 return {};
-            return std::string("pad ") + PadButtonName(PadButton(e.button)) +
+            return std::string("pad ") + PadButtonName(e.button) +
                    (e.kind == Kind::kPadButtonDown ? " down " : " up ") + std::to_string(e.pad);
         case Kind::kPadAxis:
-            if (e.axis < 0 || e.axis >= int(PadAxis::kCount))
+            if (int(e.axis) < 0 || e.axis >= PadAxis::kCount)
                 return {};
-            return std::string("pad axis ") + PadAxisName(PadAxis(e.axis)) + " " +
-                   std::to_string(e.value) + " " + std::to_string(e.pad);
+            return std::string("pad axis ") + PadAxisName(e.axis) + " " + std::to_string(e.value) +
+                   " " + std::to_string(e.pad);
         case Kind::kFocusGained:
             return e.form ? "focus " + e.form->name() : std::string();
         case Kind::kFocusLost:

@@ -15,7 +15,8 @@ WindowSettings WindowSettingsFrom(const SettingsFile& settings) {
     w.integerScaling = settings.Get("display", "integer_scaling") == "true";
     w.fullscreen = settings.Get("display", "fullscreen") == "true";
     // Names that are no key are left out here; the key bindings warn about them.
-    for (const std::string& name : SplitKeyList(settings.Get("keys", "fullscreen")))
+    for (const std::string& name :
+         SplitKeyList(settings.Get("keys", ActionName(Action::kFullscreen))))
         if (const int key = KeyOfName(name))
             w.fullscreenKeys.push_back(key);
     if (w.fullscreenKeys.empty())

@@ -4,6 +4,7 @@
 
 #include "platform/core/display_geometry.hpp"
 #include "platform/core/user_dirs.hpp"
+#include "platform/settings/key_actions.hpp"
 
 namespace platform {
 namespace {
@@ -38,8 +39,7 @@ bool IsSpeedText(const std::string& text) {
 }
 
 std::vector<SettingDef> GameSettingDefs() {
-    // Key names are SDL's physical key (scancode) names; two keys are separated by a comma.
-    return {
+    std::vector<SettingDef> defs = {
         {"display", "scale", "auto", "window scale: auto, or 1 to 8 in steps of 0.5",
          display::IsScaleText},
         {"display", "integer_scaling", "false", "true: only whole-number scale factors", IsBool},
@@ -50,20 +50,11 @@ std::vector<SettingDef> GameSettingDefs() {
         {"input", "pause_on_focus_loss", "true", "pause when the game window loses focus", IsBool},
         {"assist", "speed", "100", "game speed in percent: 50 to 100 in steps of 10 (F9, F10)",
          IsSpeedText},
-        {"keys", "left", "Left", "walk left", nullptr},
-        {"keys", "right", "Right", "walk right", nullptr},
-        {"keys", "up", "Up", "up (recorded, no effect)", nullptr},
-        {"keys", "down", "Down", "down (recorded, no effect)", nullptr},
-        {"keys", "jump", "Space", "jump", nullptr},
-        {"keys", "fire", "Left Ctrl, Right Ctrl", "fire", nullptr},
-        {"keys", "quit", "Escape", "end the game at once", nullptr},
-        {"keys", "pause", "P, Pause", "pause and resume", nullptr},
-        {"keys", "mute", "M", "mute and unmute all sound", nullptr},
-        {"keys", "fullscreen", "F11", "fullscreen on and off (Alt+Enter too)", nullptr},
-        {"keys", "screenshot", "F12", "save a screenshot", nullptr},
-        {"keys", "slower", "F9", "game speed one step slower (in play)", nullptr},
-        {"keys", "faster", "F10", "game speed one step faster (in play)", nullptr},
     };
+    // Key names are SDL's physical key (scancode) names; two keys are separated by a comma.
+    for (const ActionRow& row : kActionRows)
+        defs.push_back({"keys", row.name, row.defaultKeys, row.comment, nullptr});
+    return defs;
 }
 
 std::optional<std::filesystem::path> SettingsPath(bool headless,

@@ -67,7 +67,7 @@ void WebFrontend::OpenAudio() {
 }
 
 display::Rect WebFrontend::ShownRect(const Form& form) const {
-    const display::Size picture{form.ClientWidth(), form.ClientHeight()};
+    const display::Size picture{form.clientWidth(), form.clientHeight()};
     const display::Size screen = canvas_.size();
     // The full-size screens fill the page; the smaller ones stand above them at the scale
     // their windows would have on a desktop of the page's size.
@@ -79,9 +79,9 @@ display::Rect WebFrontend::ShownRect(const Form& form) const {
                                           {2 * kFrameBorder, 2 * kFrameBorder + kCaptionHeight},
                                           integerOnly_);
     const display::Point origin = display::ScaledClientOrigin(
-        {form.Left(), form.Top()}, picture,
-        {form.OuterWidth() - form.ClientWidth(), form.OuterHeight() - form.ClientHeight()},
-        {form.ClientLeft() - form.Left(), form.ClientTop() - form.Top()}, screen, scale);
+        {form.left(), form.top()}, picture,
+        {form.OuterWidth() - form.clientWidth(), form.OuterHeight() - form.clientHeight()},
+        {form.ClientLeft() - form.left(), form.ClientTop() - form.top()}, screen, scale);
     const display::Size size = display::ScaledSize(picture, scale);
     return {origin.x, origin.y, size.width, size.height};
 }
@@ -94,7 +94,7 @@ Form* WebFrontend::FormAt(App& app, int x, int y, display::Point& at) const {
         Form* form = *it;
         const auto point =
             display::WindowToPicture({x, y}, window, canvas_.size(), ShownRect(*form),
-                                     {form->ClientWidth(), form->ClientHeight()});
+                                     {form->clientWidth(), form->clientHeight()});
         if (point) {
             at = *point;
             return form;
@@ -191,7 +191,7 @@ void WebFrontend::Present(App& app) {
             fullscreenChanged_(on);
     }
     if (Form* active = app.ActiveForm()) {
-        const std::string title = active->CaptionText() + titleSuffix_;
+        const std::string title = active->captionText() + titleSuffix_;
         if (title != title_) {
             title_ = title;
             SetPageTitle(title);

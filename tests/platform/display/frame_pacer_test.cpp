@@ -69,7 +69,7 @@ TEST(FramePacer, WithNoTimerAFrameWaitsOnlyForItsSlot) {
     FramePacer pacer(16000);
     EXPECT_TRUE(pacer.MayShow(0, -1));
     pacer.Shown(0, 1000);
-    EXPECT_EQ(pacer.NextSlot(), 16000);
+    EXPECT_EQ(pacer.nextSlot(), 16000);
     EXPECT_FALSE(pacer.MayShow(15999, -1));
     EXPECT_TRUE(pacer.MayShow(16000, -1));
     // Waiting for the slot, unless the frame would run into the next tick.
@@ -80,7 +80,7 @@ TEST(FramePacer, WithNoTimerAFrameWaitsOnlyForItsSlot) {
     EXPECT_EQ(pacer.WakeFor(17000, -1), 17000);  // past its slot: at once
     // A frame shown long after its slot does not earn a quick one after it.
     pacer.Shown(500000, 501000);
-    EXPECT_EQ(pacer.NextSlot(), 508000);
+    EXPECT_EQ(pacer.nextSlot(), 508000);
 }
 
 // Show now or wait, over the phases of the ticks and the refresh: one frame of 1 ms went out at
@@ -117,7 +117,7 @@ TEST(FramePacer, AnEarlyFrameTakesTheNextSlotSoInputEveryTickStaysAtTheDisplaysR
     FramePacer pacer(16000);
     pacer.Shown(0, 1000);
     pacer.Shown(5000, 6000);  // early, for an input: it had the slot at 16000
-    EXPECT_EQ(pacer.NextSlot(), 32000);
+    EXPECT_EQ(pacer.nextSlot(), 32000);
     EXPECT_FALSE(pacer.MayShow(10000, -1, true));
     EXPECT_EQ(pacer.WakeFor(10000, -1, true), 16000);
     EXPECT_TRUE(pacer.MayShow(16000, -1, true));

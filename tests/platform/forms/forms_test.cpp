@@ -60,7 +60,7 @@ TEST_F(Fixture, TouchingAControlOfAnUnloadedFormLoadsItHidden) {
     form.Unload();
     EXPECT_EQ(form.unloads, 1);
     EXPECT_FALSE(form.loaded());
-    EXPECT_EQ(form.caption.CaptionText(), "");  // controls go back to nothing
+    EXPECT_EQ(form.caption.captionText(), "");  // controls go back to nothing
     EXPECT_EQ(form.button.Enabled(), true);     // and reading one loads the form again
     EXPECT_EQ(form.loads, 2);
     EXPECT_EQ(form.caption.Caption(), "design");

@@ -1,6 +1,6 @@
-// Pads through the real SDL front end: SDL's virtual joystick stands in for a game controller
-// under the dummy video driver, and its buttons and stick reach the game window's key flags
-// while level 1 plays in this process.
+// Pads through the real SDL front end (made by its factory, as a run makes it): SDL's virtual
+// joystick stands in for a game controller under the dummy video driver, and its buttons and
+// stick reach the game window's key flags while level 1 plays in this process.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -18,14 +18,15 @@
 #include "platform/core/app_folder.hpp"
 #include "platform/core/clock.hpp"
 #include "platform/forms/app.hpp"
+#include "platform/forms/frontend.hpp"
 #include "platform/forms/headless_frontend.hpp"
-#include "platform/host/sdl_frontend.hpp"
 #include "platform/input/input_router.hpp"
 #include "platform/run/input_recorder.hpp"
 #include "platform/run/window_settings.hpp"
 #include "platform/settings/game_settings.hpp"
 #include "screens/game_start.hpp"
 #include "screens/startup.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/trace_compare.hpp"
 #include "world/game_data.hpp"
@@ -100,7 +101,7 @@ class SdlPads : public ::testing::Test {
         game::CreateAllForms();
         ASSERT_EQ(game::PrepareGame(), "");
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(
+        auto frontend = platform::CreateWindowedFrontend(
             platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         app.SetFrontend(std::move(frontend));
@@ -139,7 +140,7 @@ class SdlPads : public ::testing::Test {
     static void RestartFrontend() {
         App::Get().SetFrontend(std::make_unique<platform::HeadlessFrontend>());
         std::string why;
-        auto frontend = platform::SdlFrontend::Create(
+        auto frontend = platform::CreateWindowedFrontend(
             platform::WindowSettingsFrom(platform::GameSettings()), why);
         ASSERT_TRUE(frontend) << why;
         App::Get().SetFrontend(std::move(frontend));
@@ -314,8 +315,7 @@ TEST_F(SdlPads, AGamePlayedWithAPadIsRecordedAndReplaysHeadlessToTheSameTicks) {
     app.tracer().Flush();
     ASSERT_TRUE(app.tracer().Open("/dev/null"));
 
-    std::ifstream in(recording);
-    const std::string script((std::istreambuf_iterator<char>(in)), {});
+    const std::string script = testsupport::ReadText(recording);
     for (const char* line :
          {"pad add", "pad axis LeftX 20000", "pad A down", "pad A up",
           "pad axis RightTrigger 32767", "pad Start down", "pad DpadLeft down", "pad remove"})
@@ -341,7 +341,7 @@ TEST_F(SdlPads, MuteSilencesTheMixerAndTheVolumeSettingScalesIt) {
     EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();
-    EXPECT_TRUE(platform::Input(app).Muted());
+    EXPECT_TRUE(platform::Input(app).muted());
     EXPECT_EQ(Mix_Volume(0, -1), 0);
     app.Post({platform::InputEvent::Kind::kKeyDown, nullptr, nullptr, platform::kPhysM});
     Pump();

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/polling.hpp"
 #include "support/process_run.hpp"
@@ -70,8 +71,7 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
             display,
             {"import", "-window", "root", "-crop", "200x60+540+500", "-depth", "8", "txt:" + shot},
             30);
-        std::ifstream in(shot);
-        std::string text((std::istreambuf_iterator<char>(in)), {});
+        const std::string text = testsupport::ReadText(shot);
         return text.find("#FFFFFF") != std::string::npos;
     };
     EXPECT_FALSE(whiteInTheMiddle());

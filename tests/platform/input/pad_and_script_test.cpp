@@ -104,10 +104,10 @@ TEST(PadState, APadThatGoesAwayLetsGoOfAllItHeldAndOtherPadsKeepTheirs) {
     pads.Button(2, PadButton::kA, true);
     pads.Axis(1, PadAxis::kLeftX, -32768);
     auto gone = pads.Remove(1);
-    EXPECT_TRUE(Holds(gone, PadControl::kA, false));
+    EXPECT_TRUE(Holds(gone, ControlOf(PadButton::kA), false));
     EXPECT_TRUE(Holds(gone, PadControl::kStickLeft, false));
     EXPECT_EQ(gone.size(), 2u);
-    EXPECT_TRUE(pads.AnyHolds(PadControl::kA));  // pad 2's
+    EXPECT_TRUE(pads.AnyHolds(ControlOf(PadButton::kA)));  // pad 2's
     EXPECT_FALSE(pads.AnyHolds(PadControl::kStickLeft));
     // Input from a pad that is not there is ignored.
     EXPECT_TRUE(pads.Button(1, PadButton::kB, true).empty());
@@ -123,13 +123,13 @@ TEST(Script, PadFocusAndNewKeyLinesReadAsInput) {
     EXPECT_EQ(c[0].kind, ScriptCommand::Kind::kPadAdd);
     EXPECT_EQ(c[0].pad, 1);
     EXPECT_EQ(c[1].kind, ScriptCommand::Kind::kPadButton);
-    EXPECT_EQ(c[1].button, int(PadButton::kA));
+    EXPECT_EQ(c[1].button, PadButton::kA);
     EXPECT_TRUE(c[1].down);
     EXPECT_FALSE(c[2].down);
-    EXPECT_EQ(c[3].axis, int(PadAxis::kLeftX));
+    EXPECT_EQ(c[3].axis, PadAxis::kLeftX);
     EXPECT_EQ(c[3].value, -32768);
     EXPECT_EQ(c[5].pad, 2);
-    EXPECT_EQ(c[5].button, int(PadButton::kStart));
+    EXPECT_EQ(c[5].button, PadButton::kStart);
     EXPECT_EQ(c[7].kind, ScriptCommand::Kind::kFocus);
     EXPECT_EQ(c[7].form, "FrmMain");
     EXPECT_EQ(c[8].kind, ScriptCommand::Kind::kBlur);

@@ -3,22 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/trace_compare.hpp"
 
 using namespace testsupport;
 
 namespace {
-
-std::string ReadWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The recording without its comment lines.
 std::vector<std::string> Commands(const std::string& recording) {
@@ -31,7 +24,7 @@ std::vector<std::string> Commands(const std::string& recording) {
 }
 
 std::string ReadRun(const std::string& name) {
-    return ReadWholeFile(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
+    return ReadText(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
 }
 
 // Records `script` headless; returns the run and leaves the recording in `recording`.
@@ -40,7 +33,7 @@ RunResult Record(const TempApp& app, const std::string& script, std::string& rec
     const auto file = app.dir() / "recorded.txt";
     args.insert(args.end(), {"--record", file.string()});
     RunResult r = RunHeadless(app, script, args);
-    recording = ReadWholeFile(file);
+    recording = ReadText(file);
     return r;
 }
 

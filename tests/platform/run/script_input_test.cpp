@@ -50,9 +50,9 @@ TEST(ScriptInput, EveryKindOfInputWrittenAsALineReadsBackAsTheSameInput) {
         {K::kFocusLost, &form},
         {K::kFocusLost, nullptr},
         {K::kPadAdded, nullptr, nullptr, 0, false, 2},
-        {K::kPadButtonDown, nullptr, nullptr, 0, false, 2, int(PadButton::kStart)},
-        {K::kPadAxis, nullptr, nullptr, 0, false, 2, 0, int(PadAxis::kLeftY), -1234},
-        {K::kPadButtonUp, nullptr, nullptr, 0, false, 2, int(PadButton::kStart)},
+        {K::kPadButtonDown, nullptr, nullptr, 0, false, 2, PadButton::kStart},
+        {K::kPadAxis, nullptr, nullptr, 0, false, 2, PadButton::kA, PadAxis::kLeftY, -1234},
+        {K::kPadButtonUp, nullptr, nullptr, 0, false, 2, PadButton::kStart},
         {K::kPadRemoved, nullptr, nullptr, 0, false, 2}};
     std::string text;
     for (const InputEvent& e : inputs) text += ScriptLineOf(e) + "\n";

@@ -8,6 +8,7 @@
 
 #include "platform/settings/game_settings.hpp"
 #include "platform/settings/settings_file.hpp"
+#include "support/byte_files.hpp"
 
 namespace fs = std::filesystem;
 
@@ -38,8 +39,7 @@ TEST_F(SettingsFileTest, AFirstRunWritesEveryDefaultWithItsCommentAndReadsTheSam
     platform::SettingsFile first(platform::GameSettingDefs());
     EXPECT_TRUE(LoadInto(first).empty());
     ASSERT_TRUE(fs::exists(file()));
-    std::ifstream in(file());
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string text = testsupport::ReadText(file());
     for (const platform::SettingDef& def : platform::GameSettingDefs()) {
         EXPECT_NE(text.find(def.key + " = " + def.defaultValue + "\n"), std::string::npos)
             << def.key;

@@ -15,6 +15,7 @@
 #include "platform/core/picture_file.hpp"
 #include "platform/core/runtime_error.hpp"
 #include "screens/screen_flows.hpp"
+#include "support/byte_files.hpp"
 #include "support/headless_run.hpp"
 #include "support/polling.hpp"
 #include "support/process_run.hpp"
@@ -42,10 +43,6 @@ class WindowDisplayTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     fs::path settings() const { return dir_ / "settings.ini"; }
-    std::string Read(const fs::path& file) const {
-        std::ifstream in(file);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
 
     // The id of the visible window with this caption, waiting up to 40 s for it.
     static std::string WaitForWindow(const XvfbDisplay& display, ChildProcess& game,
@@ -150,7 +147,7 @@ TEST_F(WindowDisplayTest, AtScaleTwoTheMenuIsTheHeadlessMenuDoubledAndTheMouseHi
 
     // The settings file asks for scale 3 in fullscreen; the command line wins for this run.
     std::ofstream(settings()) << "[display]\nscale = 3\nfullscreen = true\n";
-    const std::string before = Read(settings());
+    const std::string before = testsupport::ReadText(settings());
     XvfbDisplay display(2560, 1440);
     ASSERT_TRUE(display.ok()) << "Xvfb did not start";
     RunOnDisplay(display, {"xdotool", "mousemove", "0", "0"});  // off every window
@@ -170,7 +167,7 @@ TEST_F(WindowDisplayTest, AtScaleTwoTheMenuIsTheHeadlessMenuDoubledAndTheMouseHi
     ASSERT_TRUE(game.WaitFor(10000)) << "the exit button did not end the game";
     EXPECT_EQ(game.status(), 0);
     // Nothing the player changed, so the file is as it was.
-    EXPECT_EQ(Read(settings()), before);
+    EXPECT_EQ(testsupport::ReadText(settings()), before);
 }
 
 TEST_F(WindowDisplayTest, F11AndAltEnterToggleBorderlessFullscreenAndTheSettingIsRemembered) {
@@ -183,7 +180,7 @@ TEST_F(WindowDisplayTest, F11AndAltEnterToggleBorderlessFullscreenAndTheSettingI
     const std::string id = WaitForWindow(display, game, "DUNSPELT LEVEL 1 - SWAMP");
     ASSERT_FALSE(id.empty()) << "no game window; the game ended with " << game.status();
     // The first run wrote every default; auto picks 1.5 on this screen.
-    EXPECT_NE(Read(settings()).find("fullscreen = false\n"), std::string::npos);
+    EXPECT_NE(testsupport::ReadText(settings()).find("fullscreen = false\n"), std::string::npos);
     EXPECT_TRUE(WaitForSize(display, id, 1191, 863)) << "not at scale 1.5";
 
     RunOnDisplay(display, {"xdotool", "key", "F11"});
@@ -208,11 +205,11 @@ TEST_F(WindowDisplayTest, F11AndAltEnterToggleBorderlessFullscreenAndTheSettingI
     ASSERT_TRUE(screen);
     for (int x : bars) EXPECT_TRUE(columnBlack(x)) << "column " << x;
     for (int x : picture) EXPECT_FALSE(columnBlack(x)) << "column " << x;
-    EXPECT_NE(Read(settings()).find("fullscreen = true\n"), std::string::npos);
+    EXPECT_NE(testsupport::ReadText(settings()).find("fullscreen = true\n"), std::string::npos);
 
     RunOnDisplay(display, {"xdotool", "key", "alt+Return"});
     EXPECT_TRUE(WaitForSize(display, id, 1191, 863)) << "Alt+Enter did not go back";
-    EXPECT_NE(Read(settings()).find("fullscreen = false\n"), std::string::npos);
+    EXPECT_NE(testsupport::ReadText(settings()).find("fullscreen = false\n"), std::string::npos);
     EXPECT_TRUE(game.Running()) << "the game ended";
 }
 
