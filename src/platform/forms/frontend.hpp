@@ -47,6 +47,10 @@ class Frontend {
             return end(std::current_exception());
         }
     }
+    // How late a timer event may run and still have the time it lost caught up: the events
+    // after it keep their due times, so they run at once until the timer is back on time. A
+    // later event skips what it missed. 0: one interval of the timer, as desktop timers have.
+    virtual int64_t TimerCatchUpMicros() const { return 0; }
     // A blocking message box where there is a display.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.

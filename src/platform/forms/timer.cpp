@@ -18,8 +18,10 @@ Timer::~Timer() {
 
 void Timer::SetEnabled(bool enabled) {
     Touch();
-    if (enabled && !enabled_)
+    if (enabled && !enabled_) {
         due_ = App::Get().NowMicros() + int64_t(interval_) * 1000;
+        started_ = true;
+    }
     enabled_ = enabled;
 }
 
@@ -29,8 +31,10 @@ bool Timer::Enabled() const {
 }
 
 void Timer::SetPaused(bool paused) {
-    if (paused_ && !paused)
+    if (paused_ && !paused) {
         due_ = App::Get().NowMicros() + int64_t(interval_) * 1000;
+        started_ = true;
+    }
     paused_ = paused;
 }
 
@@ -39,13 +43,15 @@ bool Timer::IsDue(int64_t nowMicros) const {
            nowMicros >= due_;
 }
 
-void Timer::Fire(int64_t nowMicros) {
+void Timer::Fire(int64_t nowMicros, int64_t catchUpMicros) {
     // The next event is due one period after this one was due, so the rate cannot drift;
-    // a timer that fell more than a period behind skips the lost events instead of bursting.
+    // a timer that fell further behind than it may catch up skips the lost events instead. The
+    // first event after a start is caught up only within a period: what held it back is the
+    // work that started the timer (a level's set-up), not lost time.
     const int64_t period = int64_t(interval_) * 1000;
-    due_ += period;
-    if (due_ <= nowMicros)
-        due_ = nowMicros + period;
+    const int64_t catchUp = catchUpMicros > 0 && !started_ ? catchUpMicros : period;
+    due_ = nowMicros - due_ >= catchUp ? nowMicros + period : due_ + period;
+    started_ = false;
     running_ = true;
     struct Done {
         bool& flag;
