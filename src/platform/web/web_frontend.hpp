@@ -37,6 +37,12 @@ class WebFrontend : public Frontend {
     // Never called: the browser's loop waits (see Loop).
     void WaitUntil(App&, int64_t) override {}
     std::optional<int> Loop(App& app, LoopTurn turn, LoopEnd end) override;
+    // A page's turns come late more often than a desktop's wake-ups (timeouts are coarse, a
+    // frame's drawing can take longer than a tick): what a timer lost is caught up for longer.
+    int64_t TimerCatchUpMicros() const override { return kTimerCatchUpMicros; }
+    static constexpr int64_t kTimerCatchUpMicros = 200'000;
+    // One step of the browser's main loop (see Loop); called from the page.
+    static void Step();
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
     void PauseSound(bool paused) override;
@@ -54,8 +60,6 @@ class WebFrontend : public Frontend {
     void TranslateMouse(App& app, const union SDL_Event& e, std::vector<InputEvent>& out);
     bool NeedsDrawing(App& app) const;
     void Draw(App& app);
-    // One step of the browser's main loop (see Loop).
-    static void Step();
 
     SDL_Window* window_ = nullptr;
     Canvas canvas_;
