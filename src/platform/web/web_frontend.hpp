@@ -18,7 +18,7 @@
 #include "platform/web/page_files.hpp"
 
 struct SDL_Window;
-struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
 
 namespace platform::web {
 
@@ -85,7 +85,7 @@ class WebFrontend : public Frontend {
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;
     bool audio_ = false;
-    Mix_Chunk* playing_ = nullptr;
+    Mix_Music* playing_ = nullptr;
     host::SdlPads pads_;
     PageFiles files_;
 
