@@ -47,9 +47,9 @@ class Frontend {
             return end(std::current_exception());
         }
     }
-    // How late a timer event may run and still have the time it lost caught up: the events
-    // after it keep their due times, so they run at once until the timer is back on time. A
-    // later event skips what it missed. 0: one interval of the timer, as desktop timers have.
+    // How much lost time a late timer catches up: the events it missed run at once, on their
+    // due times, until it is back on time; lateness beyond this is dropped. 0: none, a timer a
+    // whole interval late skips what it missed, as desktop timers do.
     virtual int64_t TimerCatchUpMicros() const { return 0; }
     // A blocking message box where there is a display.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;

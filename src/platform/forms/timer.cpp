@@ -1,5 +1,7 @@
 #include "platform/forms/timer.hpp"
 
+#include <algorithm>
+
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 
@@ -44,13 +46,17 @@ bool Timer::IsDue(int64_t nowMicros) const {
 }
 
 void Timer::Fire(int64_t nowMicros, int64_t catchUpMicros) {
-    // The next event is due one period after this one was due, so the rate cannot drift;
-    // a timer that fell further behind than it may catch up skips the lost events instead. The
-    // first event after a start is caught up only within a period: what held it back is the
-    // work that started the timer (a level's set-up), not lost time.
+    // The next event is due one period after this one was due, so the rate cannot drift. A
+    // desktop timer that fell a period behind skips the lost events instead; a front end with
+    // a catch-up runs them, and drops only what lies beyond it. The first event after a start
+    // keeps the desktop's rule: what held it back is the work that started the timer (a
+    // level's set-up), not lost time.
     const int64_t period = int64_t(interval_) * 1000;
-    const int64_t catchUp = catchUpMicros > 0 && !started_ ? catchUpMicros : period;
-    due_ = nowMicros - due_ >= catchUp ? nowMicros + period : due_ + period;
+    const int64_t late = nowMicros - due_;
+    if (catchUpMicros <= 0 || started_)
+        due_ = late >= period ? nowMicros + period : due_ + period;
+    else
+        due_ += period + std::max<int64_t>(0, late - catchUpMicros);
     started_ = false;
     running_ = true;
     struct Done {

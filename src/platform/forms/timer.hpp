@@ -33,7 +33,7 @@ class Timer : public Control {
     // Puts the next event back where it was (a pause that took no game time).
     void SetDueMicros(int64_t micros) { due_ = micros; }
     bool IsDue(int64_t nowMicros) const;
-    // `catchUpMicros`: how late an event may be and still be caught up (0: one interval).
+    // `catchUpMicros`: how much lost time is caught up (0: a whole interval late skips).
     void Fire(int64_t nowMicros, int64_t catchUpMicros = 0);
 
   private:

@@ -38,7 +38,7 @@ class WebFrontend : public Frontend {
     void WaitUntil(App&, int64_t) override {}
     std::optional<int> Loop(App& app, LoopTurn turn, LoopEnd end) override;
     // A page's turns come late more often than a desktop's wake-ups (timeouts are coarse, a
-    // frame's drawing can take longer than a tick): what a timer lost is caught up for longer.
+    // frame's drawing can take longer than a tick): timers catch up what they lost, up to this.
     int64_t TimerCatchUpMicros() const override { return kTimerCatchUpMicros; }
     static constexpr int64_t kTimerCatchUpMicros = 200'000;
     // One step of the browser's main loop (see Loop); called from the page.
