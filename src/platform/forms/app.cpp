@@ -168,7 +168,7 @@ void App::FireDueTimers() {
             ~Done() { --depth; }
         } done{timersRunning_};
         ++timerEventsRun_;
-        t->Fire(NowMicros());
+        t->Fire(NowMicros(), frontend_ ? frontend_->TimerCatchUpMicros() : 0);
     }
 }
 

@@ -48,6 +48,10 @@ class Frontend {
             return end(std::current_exception());
         }
     }
+    // How much lost time a late timer catches up: the events it missed run at once, on their
+    // due times, until it is back on time; lateness beyond this is dropped. 0: none, a timer a
+    // whole interval late skips what it missed, as desktop timers do.
+    virtual int64_t TimerCatchUpMicros() const { return 0; }
     // A blocking message box where there is a display.
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
     // Plays a WAV file once, cutting off the sound in progress; the default alert on failure.

@@ -1,5 +1,7 @@
 #include "platform/forms/timer.hpp"
 
+#include <algorithm>
+
 #include "platform/forms/app.hpp"
 #include "platform/forms/form.hpp"
 
@@ -18,8 +20,10 @@ Timer::~Timer() {
 
 void Timer::SetEnabled(bool enabled) {
     Touch();
-    if (enabled && !enabled_)
+    if (enabled && !enabled_) {
         due_ = App::Get().NowMicros() + int64_t(interval_) * 1000;
+        started_ = true;
+    }
     enabled_ = enabled;
 }
 
@@ -29,8 +33,10 @@ bool Timer::Enabled() const {
 }
 
 void Timer::SetPaused(bool paused) {
-    if (paused_ && !paused)
+    if (paused_ && !paused) {
         due_ = App::Get().NowMicros() + int64_t(interval_) * 1000;
+        started_ = true;
+    }
     paused_ = paused;
 }
 
@@ -39,13 +45,19 @@ bool Timer::IsDue(int64_t nowMicros) const {
            nowMicros >= due_;
 }
 
-void Timer::Fire(int64_t nowMicros) {
-    // The next event is due one period after this one was due, so the rate cannot drift;
-    // a timer that fell more than a period behind skips the lost events instead of bursting.
+void Timer::Fire(int64_t nowMicros, int64_t catchUpMicros) {
+    // The next event is due one period after this one was due, so the rate cannot drift. A
+    // desktop timer that fell a period behind skips the lost events instead; a front end with
+    // a catch-up runs them, and drops only what lies beyond it. The first event after a start
+    // keeps the desktop's rule: what held it back is the work that started the timer (a
+    // level's set-up), not lost time.
     const int64_t period = int64_t(interval_) * 1000;
-    due_ += period;
-    if (due_ <= nowMicros)
-        due_ = nowMicros + period;
+    const int64_t late = nowMicros - due_;
+    if (catchUpMicros <= 0 || started_)
+        due_ = late >= period ? nowMicros + period : due_ + period;
+    else
+        due_ += period + std::max<int64_t>(0, late - catchUpMicros);
+    started_ = false;
     running_ = true;
     struct Done {
         bool& flag;

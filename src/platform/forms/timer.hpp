@@ -33,7 +33,8 @@ class Timer : public Control {
     // Puts the next event back where it was (a pause that took no game time).
     void SetDueMicros(int64_t micros) { due_ = micros; }
     bool IsDue(int64_t nowMicros) const;
-    void Fire(int64_t nowMicros);
+    // `catchUpMicros`: how much lost time is caught up (0: a whole interval late skips).
+    void Fire(int64_t nowMicros, int64_t catchUpMicros = 0);
 
   private:
     int interval_;
@@ -42,6 +43,7 @@ class Timer : public Control {
     bool running_ = false;
     bool paused_ = false;
     int64_t due_ = 0;
+    bool started_ = false;  // enabled or resumed since its last event
 };
 
 }  // namespace platform

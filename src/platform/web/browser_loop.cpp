@@ -2,8 +2,8 @@
 // then asks to be called again when the next timer event is due.
 //
 // The step is timed with setTimeout, not with the display's frames: the game's timers fire at
-// most once per turn and skip what they missed, so a turn per frame (60 a second) would give 60
-// ticks a second instead of 100. Frames still go out at most once per refresh (FramePacer).
+// most once per turn, so a turn per frame (60 a second) would fall behind 100 ticks a second.
+// Frames still go out at most once per refresh (FramePacer).
 #include <emscripten.h>
 
 #include <algorithm>
@@ -18,13 +18,29 @@ namespace {
 WebFrontend* g_looping = nullptr;
 
 // The longest the page goes without looking at its input: keys and clicks wait at most this.
-constexpr int kIdleMs = 10;
+constexpr int64_t kIdleMicros = 10'000;
+// Turns run back to back at most this often in one step, so that the page keeps answering.
+constexpr int kMostTurnsAtOnce = 50;
 
-int DelayMs(App& app, int64_t due) {
+// clang-format off
+// Each step comes as a message, after a timeout when it has to wait: a timeout set from a
+// timeout's own callback is held to at least 4 ms once they nest, which would make every short
+// wait late; a message's callback starts that count again.
+EM_JS(void, CallStepAfter, (double waitMs), {
+    if (!Module.dunspeltStep) {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => Module._dunspelt_step();
+        Module.dunspeltStep = () => channel.port2.postMessage(0);
+    }
+    if (waitMs > 0) setTimeout(Module.dunspeltStep, Math.ceil(waitMs));
+    else Module.dunspeltStep();
+});
+// clang-format on
+
+double WaitMs(App& app, int64_t due) {
     if (due < 0)
-        return kIdleMs;
-    const int64_t wait = due - app.clock().PaceMicros();
-    return int(std::clamp<int64_t>((wait + 999) / 1000, 0, kIdleMs));
+        return double(kIdleMicros) / 1000;
+    return double(std::clamp<int64_t>(due - app.clock().PaceMicros(), 0, kIdleMicros)) / 1000;
 }
 
 }  // namespace
@@ -34,19 +50,24 @@ std::optional<int> WebFrontend::Loop(App&, LoopTurn turn, LoopEnd end) {
     end_ = std::move(end);
     g_looping = this;
     // The run goes on after this returns: the turns and the end are kept here.
-    emscripten_set_main_loop(&WebFrontend::Step, 0, 0);
-    emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, 0);
+    CallStepAfter(0);
     return std::nullopt;
 }
 
 void WebFrontend::Step() {
+    if (!g_looping)
+        return;
     WebFrontend& self = *g_looping;
     App& app = App::Get();
     try {
-        const int64_t due = self.turn_();
-        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, DelayMs(app, due));
+        // A turn that came late leaves timer events due: they are caught up at once, on their
+        // own due times (see TimerCatchUpMicros), so the ticks keep their rate.
+        int64_t due = self.turn_();
+        for (int turns = 1; due >= 0 && due <= app.clock().PaceMicros() && turns < kMostTurnsAtOnce;
+             ++turns)
+            due = self.turn_();
+        CallStepAfter(WaitMs(app, due));
     } catch (...) {
-        emscripten_cancel_main_loop();
         // Ending the run replaces this front end: nothing of it is used after.
         const LoopEnd end = std::move(self.end_);
         g_looping = nullptr;
@@ -57,3 +78,7 @@ void WebFrontend::Step() {
 }
 
 }  // namespace platform::web
+
+extern "C" EMSCRIPTEN_KEEPALIVE void dunspelt_step() {
+    platform::web::WebFrontend::Step();
+}

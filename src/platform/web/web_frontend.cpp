@@ -45,9 +45,9 @@ std::unique_ptr<WebFrontend> WebFrontend::Create(const WindowSettings& settings,
 WebFrontend::~WebFrontend() {
     pads_.Stop();
     if (audio_) {
-        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
         if (playing_)
-            Mix_FreeChunk(playing_);
+            Mix_FreeMusic(playing_);
         Mix_CloseAudio();
     }
     if (window_)
@@ -57,13 +57,12 @@ WebFrontend::~WebFrontend() {
 
 void WebFrontend::OpenAudio() {
     // The page starts the game from the player's click or key, so the browser lets sound
-    // start. The music is Ogg Vorbis in the web build, decoded by SDL_mixer's own decoder.
+    // start. The music is Ogg Vorbis in the web build, decoded by SDL_mixer's own decoder as
+    // it plays: decoding a whole piece before playing it would hold the page for half a second.
     dunspelt_keep_sdl_audio_helpers();
     Mix_Init(MIX_INIT_OGG);
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
              Mix_OpenAudio(22050, MIX_DEFAULT_FORMAT, 1, 1024) == 0;
-    if (audio_)
-        Mix_AllocateChannels(1);
 }
 
 display::Rect WebFrontend::ShownRect(const Form& form) const {
@@ -220,9 +219,9 @@ void WebFrontend::ShowMessage(const std::string& title, const std::string& text)
 void WebFrontend::PlaySound(const std::string& path) {
     if (!audio_)
         return;
-    Mix_HaltChannel(0);
+    Mix_HaltMusic();
     if (playing_) {
-        Mix_FreeChunk(playing_);
+        Mix_FreeMusic(playing_);
         playing_ = nullptr;
     }
     // The web build carries the music as Ogg Vorbis beside the names the game asks for.
@@ -230,23 +229,23 @@ void WebFrontend::PlaySound(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
         file.replace_extension(".ogg");
-    playing_ = Mix_LoadWAV(file.string().c_str());
+    playing_ = Mix_LoadMUS(file.string().c_str());
     if (playing_)
-        Mix_PlayChannel(0, playing_, 0);
+        Mix_PlayMusic(playing_, 0);
 }
 
 void WebFrontend::PauseSound(bool paused) {
     if (!audio_)
         return;
     if (paused)
-        Mix_Pause(0);
+        Mix_PauseMusic();
     else
-        Mix_Resume(0);
+        Mix_ResumeMusic();
 }
 
 void WebFrontend::SetVolume(int percent) {
     if (audio_)
-        Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
+        Mix_VolumeMusic(percent * MIX_MAX_VOLUME / 100);
 }
 
 }  // namespace platform::web

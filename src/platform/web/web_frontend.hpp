@@ -18,7 +18,7 @@
 #include "platform/web/page_files.hpp"
 
 struct SDL_Window;
-struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
 
 namespace platform::web {
 
@@ -37,6 +37,12 @@ class WebFrontend : public Frontend {
     // Never called: the browser's loop waits (see Loop).
     void WaitUntil(App&, int64_t) override {}
     std::optional<int> Loop(App& app, LoopTurn turn, LoopEnd end) override;
+    // A page's turns come late more often than a desktop's wake-ups (timeouts are coarse, a
+    // frame's drawing can take longer than a tick): timers catch up what they lost, up to this.
+    int64_t TimerCatchUpMicros() const override { return kTimerCatchUpMicros; }
+    static constexpr int64_t kTimerCatchUpMicros = 200'000;
+    // One step of the browser's main loop (see Loop); called from the page.
+    static void Step();
     void ShowMessage(const std::string& title, const std::string& text) override;
     void PlaySound(const std::string& path) override;
     void PauseSound(bool paused) override;
@@ -54,8 +60,6 @@ class WebFrontend : public Frontend {
     void TranslateMouse(App& app, const union SDL_Event& e, std::vector<InputEvent>& out);
     bool NeedsDrawing(App& app) const;
     void Draw(App& app);
-    // One step of the browser's main loop (see Loop).
-    static void Step();
 
     SDL_Window* window_ = nullptr;
     Canvas canvas_;
@@ -81,7 +85,7 @@ class WebFrontend : public Frontend {
     Form* pressForm_ = nullptr;
     void* pressControl_ = nullptr;
     bool audio_ = false;
-    Mix_Chunk* playing_ = nullptr;
+    Mix_Music* playing_ = nullptr;
     host::SdlPads pads_;
     PageFiles files_;
 

@@ -124,6 +124,50 @@ TEST_F(Fixture, TimersFireOncePerIntervalAndNeverReenterThemselves) {
     EXPECT_EQ(App::Get().NextTimerDue(), -1);  // an unloaded form's timer is gone
 }
 
+// A late timer event: desktop timers skip what a period's lateness lost; a front end with a
+// catch-up runs the missed events at once, up to that much lost time, unless the lateness came
+// from the work that started the timer.
+TEST_F(Fixture, ALateTimerCatchesUpToItsFrontEndsCatchUpButNotAfterItsStart) {
+    struct CatchingUp : HeadlessFrontend {
+        int64_t catchUp;
+        explicit CatchingUp(int64_t micros) : catchUp(micros) {}
+        int64_t TimerCatchUpMicros() const override { return catchUp; }
+    };
+    struct TimerForm : Form {
+        TimerForm() : Form("timers", 10, 10, BorderStyle::kNone) {}
+        int fires = 0;
+        Timer tick{*this, "tick", 10, [this] { ++fires; }};
+    };
+    struct Case {
+        int64_t catchUpMs;
+        bool firstOnTime;  // else the first event after enabling is the late one
+        int64_t lateMs;
+        int fires;
+        int64_t nextDueMs;
+    };
+    for (const Case& c :
+         {Case{0, true, 15, 1, 45}, Case{50, true, 15, 2, 40}, Case{50, true, 35, 4, 60},
+          Case{50, true, 80, 6, 110}, Case{50, false, 25, 1, 45}}) {
+        App::Get().SetFrontend(std::make_unique<CatchingUp>(c.catchUpMs * 1000));
+        clock_->Set(0);
+        TimerForm form;
+        form.Load();
+        form.tick.SetEnabled(true);
+        int64_t due = 10;
+        if (c.firstOnTime) {
+            clock_->Set(10'000);
+            App::Get().DoEvents();
+            due = 20;
+        }
+        form.fires = 0;
+        clock_->Set((due + c.lateMs) * 1000);
+        for (int i = 0; i < 10; ++i) App::Get().DoEvents();
+        EXPECT_EQ(form.fires, c.fires) << c.catchUpMs << " " << c.lateMs;
+        EXPECT_EQ(App::Get().NextTimerDue(), c.nextDueMs * 1000) << c.catchUpMs << " " << c.lateMs;
+        form.Unload();
+    }
+}
+
 TEST_F(Fixture, TheActiveFormIsTheTopmostShownOne) {
     CountingForm a;
     struct Other : Form {
