@@ -28,7 +28,7 @@ const std::vector<std::string> kDefeatScreens{"load intro",   "show intro",   "u
                                               "load lose",    "show lose"};
 
 std::string ReadRun(const std::string& name) {
-    std::ifstream in(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
+    std::ifstream in(std::string(DUNSPELT_SOURCE_DIR) + "/tests/runs/" + name);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
