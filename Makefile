@@ -22,11 +22,22 @@ run: configure
 	$(BUILD)/app/dunspelt
 
 # Four at once on two cores: the tests that play in real windows mostly wait (the intro alone
-# takes ten seconds), so two more of them fit beside the ones that compute.
-# Then the page in both browsers: the same game, built for the web from the same code.
+# takes ten seconds), so two more of them fit beside the ones that compute. ctest starts the
+# longest first when it knows their times from an earlier run; a fresh clone takes them from
+# the last run on this machine (COST_CACHE), or the longest would start last.
+# Beside them, the page is built and tested in both browsers (the same game, built for the web
+# from the same code): those tests mostly wait for the game's real time too. Their report
+# follows ctest's (it is kept in $(BUILD)/test-web.log).
+COST_DATA := $(BUILD)/Testing/Temporary/CTestCostData.txt
+COST_CACHE := $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/dunspelt/ctest-costs.txt
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j4
-	@$(MAKE) --no-print-directory test-web
+	@[ -f $(COST_DATA) ] || [ ! -f $(COST_CACHE) ] || install -D -m 644 $(COST_CACHE) $(COST_DATA)
+	@echo "Building and testing the web page beside ctest (report after it: $(BUILD)/test-web.log)"
+	@$(MAKE) --no-print-directory test-web >$(BUILD)/test-web.log 2>&1 & web=$$!; \
+	ctest --test-dir $(BUILD) --output-on-failure -j4; native=$$?; \
+	[ $$native -ne 0 ] || install -D -m 644 $(COST_DATA) $(COST_CACHE); \
+	wait $$web; page=$$?; cat $(BUILD)/test-web.log; \
+	[ $$native -eq 0 ] && [ $$page -eq 0 ]
 
 # The tests that play in real windows (Xvfb), STRESS_RUNS full runs in a row beside two busy
 # loops: they wait for signs that the game got somewhere, never for fixed times.
@@ -35,12 +46,14 @@ STRESS_RUNS ?= 5
 test-windows-stress: build
 	scripts/windows-stress.sh $(BUILD) $(STRESS_RUNS) '$(WINDOW_TESTS)'
 
-# The page in headless Chromium and Firefox (puppeteer-core, pinned in tests/web/); the native
-# game gives the traces the page's are compared with. DUNSPELT_BROWSERS=chromium runs one.
+# The page in headless Chromium and Firefox (puppeteer-core, pinned in tests/web/), both at
+# once; the native game gives the traces the page's are compared with.
+# DUNSPELT_BROWSERS=chromium runs one.
 test-web: web
 	@cmake --build $(BUILD) --target dunspelt
-	@cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
-	cd tests/web && DUNSPELT_BUILD=$(abspath $(BUILD)) node --test --test-concurrency=1
+	@scripts/cached-output.sh node-modules tests/web/node_modules tests/web/package-lock.json -- \
+		sh -c 'cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error'
+	scripts/web-tests.sh $(BUILD)
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build

@@ -105,14 +105,11 @@ include(CPack)
 # always look at a package of the current build. Its files are those of `make deb`; only its
 # compression is the quicker gzip (xz takes most of the time on 40 MB of maps and music).
 if(DUNSPELT_TESTS)
-    set(DUNSPELT_TEST_PACKAGE_DIR ${CMAKE_BINARY_DIR}/test-package)
     add_test(NAME deb_package_build
              COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
                      -B ${DUNSPELT_TEST_PACKAGE_DIR} -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip)
     # Started first (a high cost): the package's tests wait for it.
     set_tests_properties(deb_package_build PROPERTIES FIXTURES_SETUP deb_package COST 1000)
-    target_compile_definitions(dunspelt_tests PRIVATE
-        DUNSPELT_TEST_PACKAGE_DIR="${DUNSPELT_TEST_PACKAGE_DIR}")
     gtest_discover_tests(dunspelt_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "DebPackage.*"
                          PROPERTIES FIXTURES_REQUIRED deb_package)
 endif()

@@ -55,6 +55,9 @@ else()
     target_compile_options(dunspelt PRIVATE -Wall -Wextra -Wpedantic)
     set_target_properties(dunspelt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DUNSPELT_WEB_OUT}
                                               SUFFIX .js)
+    # A link of the same inputs as an earlier one is taken from the cache (a fresh clone).
+    set_target_properties(dunspelt PROPERTIES CXX_LINKER_LAUNCHER
+                          "${CMAKE_SOURCE_DIR}/scripts/cached-link.sh;${CMAKE_SOURCE_DIR}")
     # The data goes into one package (dunspelt.data) that is loaded before the game starts:
     # the game reads its files synchronously, as natively. The app folder is /app; the fonts
     # keep the paths the text code opens them by.

@@ -4,7 +4,7 @@
 # the first argument (default build/deps.log) and its last lines are shown only on failure.
 set -euo pipefail
 log=${1:-build/deps.log}
-packages=(cmake ninja-build g++ pkg-config
+packages=(cmake ninja-build g++ pkg-config ccache
           libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libinih-dev libx11-dev
           libvorbis-dev
           fonts-dejavu-core fonts-allerta libgtest-dev libbenchmark-dev

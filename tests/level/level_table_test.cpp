@@ -76,7 +76,8 @@ std::string RefusalOf(const LevelFolder& folder) {
 }  // namespace
 
 TEST(LevelTable, SaysWhatEveryLevelDescriptionSays) {
-    const auto sources = baker::LoadLevelSet(DUNSPELT_SOURCE_DIR "/resources/levels");
+    const auto sources =
+        baker::LoadLevelSet(std::string(DUNSPELT_SOURCE_DIR) + "/resources/levels");
     const auto table = game::Levels();
     ASSERT_EQ(table.size(), sources.size());
     ASSERT_GE(table.size(), 2u);
@@ -91,7 +92,8 @@ TEST(LevelTable, SaysWhatEveryLevelDescriptionSays) {
 // that enemy at the moved place, loads the level's own files and, as the only level, ends in
 // victory past the level's end.
 TEST(LevelTable, AMovedEnemyInTheDescriptionIsWhereTheGameStartsIt) {
-    const auto sources = baker::LoadLevelSet(DUNSPELT_SOURCE_DIR "/tests/level/test_levels");
+    const auto sources =
+        baker::LoadLevelSet(std::string(DUNSPELT_SOURCE_DIR) + "/tests/level/test_levels");
     ASSERT_EQ(sources.size(), 1u);
     const baker::LevelLayout& marsh = sources[0];
     ASSERT_EQ(marsh.enemies.size(), 3u);

@@ -65,11 +65,13 @@ TEST(MakeRun, BuildsTheGameBakerAndAppFolderButNoTestOrBenchmark) {
     EXPECT_NE(all.find("src/main.cpp"), std::string::npos);
     // By object folder as well as by source: batched compiles name a generated file.
     EXPECT_NE(all.find("dunspelt-baker.dir/"), std::string::npos) << "the baker is not built";
-    EXPECT_NE(all.find("dunspelt-baker " DUNSPELT_SOURCE_DIR "/resources"), std::string::npos)
+    EXPECT_NE(all.find(std::string("dunspelt-baker ") + DUNSPELT_SOURCE_DIR + "/resources"),
+              std::string::npos)
         << "the assets are not baked";
-    for (const char* unwanted : {DUNSPELT_SOURCE_DIR "/tests/", DUNSPELT_SOURCE_DIR "/bench/",
-                                 DUNSPELT_SOURCE_DIR "/fuzz/", DUNSPELT_SOURCE_DIR "/tools/soak/",
-                                 "dunspelt_tests.dir/", "dunspelt_bench.dir/", "fuzz_",
-                                 "dunspelt-soak.dir/", "-lgtest", "libgtest", "libbenchmark"})
+    const std::string source = DUNSPELT_SOURCE_DIR;
+    for (const std::string& unwanted : std::vector<std::string>{
+             source + "/tests/", source + "/bench/", source + "/fuzz/", source + "/tools/soak/",
+             "dunspelt_tests.dir/", "dunspelt_bench.dir/", "fuzz_", "dunspelt-soak.dir/", "-lgtest",
+             "libgtest", "libbenchmark"})
         EXPECT_EQ(all.find(unwanted), std::string::npos) << "make run builds " << unwanted;
 }

@@ -133,8 +133,8 @@ TEST(StartupFaults, MissingOrDamagedMusicFallsBackToTheAlertAndPlayGoesOn) {
         return std::make_unique<ChildProcess>(
             std::vector<std::string>{GameExecutable(), "--app-dir", a.dir().string()},
             std::vector<std::string>{display.env(), "SDL_AUDIODRIVER=" + audio,
-                                     "LSAN_OPTIONS=suppressions=" DUNSPELT_SOURCE_DIR
-                                     "/cmake/lsan.supp"},
+                                     std::string("LSAN_OPTIONS=suppressions=") +
+                                         DUNSPELT_SOURCE_DIR + "/cmake/lsan.supp"},
             "", (a.dir() / ("stderr-" + audio + ".txt")).string());
     };
     std::unique_ptr<ChildProcess> games[] = {windowed(app, "dummy"), windowed(damagedApp, "dummy"),

@@ -27,7 +27,7 @@ const std::vector<std::string> kDefeatScreens{"load intro",   "show intro",   "u
                                               "load lose",    "show lose"};
 
 std::string ReadRun(const std::string& name) {
-    return testsupport::ReadText(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
+    return testsupport::ReadText(std::string(DUNSPELT_SOURCE_DIR) + "/tests/runs/" + name);
 }
 
 RunResult Replay(const std::string& name) {

@@ -62,7 +62,7 @@ class WebMusic : public ::testing::Test {
         fs::remove_all(dir_);
     }
     reliability::ProcessResult Bake() {
-        return RunProcess({DUNSPELT_BUILD_DIR "/dunspelt-baker", "--web-music",
+        return RunProcess({std::string(DUNSPELT_BUILD_DIR) + "/dunspelt-baker", "--web-music",
                            (dir_ / "wav").string(), (dir_ / "ogg").string()});
     }
     fs::path dir_;
@@ -119,7 +119,8 @@ TEST_F(WebGridCaches, ToolWritesEachLevelsCacheAsTheGameDoes) {
         app().WriteLevel(width == 60 ? "level1" : "level2", level.map, level.mask);
     }
     testsupport::WriteBytes(app().maps() / "level2.DAT", leveltest::Le16Bytes({84, 44, 0}));
-    const auto run = RunProcess({DUNSPELT_BUILD_DIR "/dunspelt-grid-caches", app().dir().string()});
+    const auto run = RunProcess(
+        {std::string(DUNSPELT_BUILD_DIR) + "/dunspelt-grid-caches", app().dir().string()});
     ASSERT_EQ(run.status, 0) << run.errors;
     for (const char* base : {"level1", "level2"}) {
         SCOPED_TRACE(base);

@@ -25,8 +25,8 @@ class WebZip : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
     reliability::ProcessResult Zip() {
-        return RunProcess({DUNSPELT_SOURCE_DIR "/scripts/web-zip.sh", (dir_ / "web").string(),
-                           (dir_ / "dunspelt-web-9.9.9.zip").string()});
+        return RunProcess({std::string(DUNSPELT_SOURCE_DIR) + "/scripts/web-zip.sh",
+                           (dir_ / "web").string(), (dir_ / "dunspelt-web-9.9.9.zip").string()});
     }
     fs::path dir_;
 };

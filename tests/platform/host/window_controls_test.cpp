@@ -54,12 +54,13 @@ TEST(WindowControls, KeyboardStartsAGameAndF12PAndMWorkInTheWindow) {
     const std::string out = (dirs.dir() / "out.txt").string();
     // Under the sanitizers, the leaks that are not ours (SDL's session-bus connection) are the
     // project's list, also when this test runs outside make test-sanitize.
-    ChildProcess game({reliability::GameExecutable(), "--trace", trace.string()},
-                      {display.env(), "SDL_AUDIODRIVER=dummy",
-                       "LSAN_OPTIONS=suppressions=" DUNSPELT_SOURCE_DIR "/cmake/lsan.supp",
-                       "XDG_CONFIG_HOME=" + (dirs.dir() / "config").string(),
-                       "XDG_PICTURES_DIR=" + pictures.string()},
-                      out);
+    ChildProcess game(
+        {reliability::GameExecutable(), "--trace", trace.string()},
+        {display.env(), "SDL_AUDIODRIVER=dummy",
+         "LSAN_OPTIONS=suppressions=" + std::string(DUNSPELT_SOURCE_DIR) + "/cmake/lsan.supp",
+         "XDG_CONFIG_HOME=" + (dirs.dir() / "config").string(),
+         "XDG_PICTURES_DIR=" + pictures.string()},
+        out);
     ASSERT_TRUE(WindowAppears(display, game, "Menu", 40000)) << "no menu";
     // Down reaches the start button, Enter presses it.
     RunOnDisplay(display, {"xdotool", "key", "--delay", "50", "Down", "Return"});

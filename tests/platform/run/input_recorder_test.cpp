@@ -24,7 +24,7 @@ std::vector<std::string> Commands(const std::string& recording) {
 }
 
 std::string ReadRun(const std::string& name) {
-    return ReadText(std::string(DUNSPELT_SOURCE_DIR "/tests/runs/") + name);
+    return ReadText(std::string(DUNSPELT_SOURCE_DIR) + "/tests/runs/" + name);
 }
 
 // Records `script` headless; returns the run and leaves the recording in `recording`.
