@@ -8,6 +8,14 @@
 namespace platform {
 namespace {
 
+// Without branches, so that a row of them vectorises.
+inline uint32_t Mix(uint32_t a, uint32_t b, uint32_t weight) {
+    const uint32_t keep = 256 - weight;
+    const uint32_t rb = ((a & 0xFF00FF) * keep + (b & 0xFF00FF) * weight) >> 8;
+    const uint32_t g = ((a & 0x00FF00) * keep + (b & 0x00FF00) * weight) >> 8;
+    return (rb & 0xFF00FF) | (g & 0x00FF00);
+}
+
 uint32_t Blend(uint32_t a, uint32_t b, int weight) {
     if (weight == 0 || a == b)
         return a;
@@ -33,6 +41,8 @@ std::vector<SharpScaler::Tap> SharpScaler::Taps(int from, int to, int prescale) 
         t.first = int(near / prescale);
         t.second = int(next / prescale);
         t.weight = t.first == t.second ? 0 : int((pos & 511) >> 1);
+        if (t.weight == 0)
+            t.second = t.first;  // alike taps make runs: one colour, copied
     }
     return taps;
 }
@@ -46,6 +56,24 @@ void SharpScaler::Configure(display::Size picture, display::Rect shown) {
     prescale = std::max(1, prescale);
     columns_ = Taps(picture.width, shown.width, prescale);
     rows_ = Taps(picture.height, shown.height, prescale);
+    wholeScale_ = picture.width > 0 && shown.width == picture.width * prescale &&
+                          shown.height == picture.height * prescale
+                      ? prescale
+                      : 0;
+    scaled_[0].y = scaled_[1].y = -1;
+    columnRuns_.clear();
+    for (int x = 0; x < int(columns_.size()); ++x) {
+        const Tap& t = columns_[size_t(x)];
+        if (!columnRuns_.empty()) {
+            Run& last = columnRuns_.back();
+            if (last.tap.first == t.first && last.tap.second == t.second &&
+                last.tap.weight == t.weight) {
+                ++last.count;
+                continue;
+            }
+        }
+        columnRuns_.push_back({x, 1, t});
+    }
 }
 
 display::Rect SharpScaler::TargetOf(display::Rect changed) const {
@@ -67,31 +95,61 @@ display::Rect SharpScaler::TargetOf(display::Rect changed) const {
     return {shown_.x + left, shown_.y + top, right - left + 1, bottom - top + 1};
 }
 
-void SharpScaler::DrawRow(const Surface& picture, const Tap& row, int left, int right,
-                          uint32_t* out) const {
-    const uint32_t* a = picture.row(row.first);
-    const uint32_t* b = picture.row(row.second);
-    for (int x = left; x < right; ++x) {
-        const Tap& c = columns_[size_t(x)];
-        const uint32_t top = Blend(a[c.first], a[c.second], c.weight);
-        out[x] = row.weight == 0 ? top
-                                 : Blend(top, Blend(b[c.first], b[c.second], c.weight), row.weight);
+const uint32_t* SharpScaler::ScaledRow(const Surface& picture, int y, int left, int right) const {
+    for (const ScaledCache& c : scaled_)
+        if (c.y == y && c.left == left && c.right == right)
+            return c.pixels.data();
+    ScaledCache& c = scaled_[nextSlot_];
+    nextSlot_ = 1 - nextSlot_;
+    c.y = y;
+    c.left = left;
+    c.right = right;
+    c.pixels.resize(size_t(right - left));
+    const uint32_t* in = picture.row(y);
+    uint32_t* out = c.pixels.data() - left;
+    if (wholeScale_ == 1) {
+        std::memcpy(out + left, in + left, size_t(right - left) * 4);
+        return c.pixels.data();
     }
+    if (wholeScale_ > 1) {  // square blocks: each picture pixel `wholeScale_` times
+        const int k = wholeScale_;
+        int source = left / k;
+        for (int x = left, end = std::min(right, (source + 1) * k); x < right;
+             ++source, end = std::min(right, end + k))
+            for (const uint32_t colour = in[source]; x < end; ++x) out[x] = colour;
+        return c.pixels.data();
+    }
+    // The first run that reaches `left`: runs are in order and cover every column.
+    auto run = std::upper_bound(columnRuns_.begin(), columnRuns_.end(), left,
+                                [](int x, const Run& r) { return x < r.start + r.count; });
+    for (; run != columnRuns_.end() && run->start < right; ++run) {
+        const Tap& t = run->tap;
+        const uint32_t colour = Blend(in[t.first], in[t.second], t.weight);
+        const int from = std::max(left, run->start), to = std::min(right, run->start + run->count);
+        std::fill(out + from, out + to, colour);
+    }
+    return c.pixels.data();
 }
 
 void SharpScaler::Draw(const Surface& picture, display::Rect area, uint32_t* target,
                        int pitch) const {
     const int left = area.x - shown_.x, right = left + area.width;
+    const size_t bytes = size_t(right - left) * 4;
     const Tap* previous = nullptr;
     for (int y = area.y - shown_.y; y < area.y - shown_.y + area.height; ++y) {
         const Tap& row = rows_[size_t(y)];
-        uint32_t* out = target + int64_t(shown_.y + y) * pitch + shown_.x;
-        // Rows inside one block of the picture repeat the row above.
+        uint32_t* out = target + int64_t(shown_.y + y) * pitch + shown_.x + left;
         if (previous && previous->first == row.first && previous->second == row.second &&
-            previous->weight == row.weight)
-            std::memcpy(out + left, out - pitch + left, size_t(right - left) * 4);
-        else
-            DrawRow(picture, row, left, right, out);
+            previous->weight == row.weight) {
+            std::memcpy(out, out - pitch, bytes);  // inside one block: the row above again
+        } else if (row.weight == 0) {
+            std::memcpy(out, ScaledRow(picture, row.first, left, right), bytes);
+        } else {
+            const uint32_t* a = ScaledRow(picture, row.first, left, right);
+            const uint32_t* b = ScaledRow(picture, row.second, left, right);
+            const uint32_t weight = uint32_t(row.weight);
+            for (int x = 0; x < right - left; ++x) out[x] = Mix(a[x], b[x], weight);
+        }
         previous = &row;
     }
 }

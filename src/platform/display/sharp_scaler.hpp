@@ -32,12 +32,27 @@ class SharpScaler {
     struct Tap {
         int first = 0, second = 0, weight = 0;
     };
+    // Neighbouring target columns that sample alike: one colour, written `count` times.
+    struct Run {
+        int start = 0, count = 0;
+        Tap tap;
+    };
     static std::vector<Tap> Taps(int from, int to, int prescale);
-    void DrawRow(const Surface& picture, const Tap& row, int left, int right, uint32_t* out) const;
+    // Picture row `y` scaled across the target columns [left, right), kept for the rows below.
+    const uint32_t* ScaledRow(const Surface& picture, int y, int left, int right) const;
 
     display::Size picture_;
     display::Rect shown_;
     std::vector<Tap> columns_, rows_;
+    std::vector<Run> columnRuns_;
+    int wholeScale_ = 0;  // the target is this whole multiple of the picture (1: its own size)
+    // The last two picture rows scaled across (blended target rows need both).
+    struct ScaledCache {
+        int y = -1, left = 0, right = 0;
+        std::vector<uint32_t> pixels;
+    };
+    mutable ScaledCache scaled_[2];
+    mutable int nextSlot_ = 0;
 };
 
 // The smallest rectangle holding every pixel that differs between two pictures of one size
