@@ -60,7 +60,6 @@ void SharpScaler::Configure(display::Size picture, display::Rect shown) {
                           shown.height == picture.height * prescale
                       ? prescale
                       : 0;
-    scaled_[0].y = scaled_[1].y = -1;
     columnRuns_.clear();
     for (int x = 0; x < int(columns_.size()); ++x) {
         const Tap& t = columns_[size_t(x)];
@@ -135,6 +134,8 @@ void SharpScaler::Draw(const Surface& picture, display::Rect area, uint32_t* tar
                        int pitch) const {
     const int left = area.x - shown_.x, right = left + area.width;
     const size_t bytes = size_t(right - left) * 4;
+    // Scaled rows hold this picture's pixels only: the next picture may differ anywhere.
+    scaled_[0].y = scaled_[1].y = -1;
     const Tap* previous = nullptr;
     for (int y = area.y - shown_.y; y < area.y - shown_.y + area.height; ++y) {
         const Tap& row = rows_[size_t(y)];

@@ -46,7 +46,7 @@ class SharpScaler {
     std::vector<Tap> columns_, rows_;
     std::vector<Run> columnRuns_;
     int wholeScale_ = 0;  // the target is this whole multiple of the picture (1: its own size)
-    // The last two picture rows scaled across (blended target rows need both).
+    // The last two picture rows scaled across in this Draw (blended target rows need both).
     struct ScaledCache {
         int y = -1, left = 0, right = 0;
         std::vector<uint32_t> pixels;

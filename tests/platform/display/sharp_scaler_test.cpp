@@ -96,7 +96,8 @@ TEST(SharpScaler, BetweenMultiplesOnlyTheEdgesBetweenBlocksAreBlended) {
 }
 
 TEST(SharpScaler, DrawingOnlyTheChangedPartGivesTheWholePicturesPixels) {
-    const Rect changes[] = {{0, 0, 1, 1}, {39, 29, 1, 1}, {10, 5, 7, 3}, {0, 12, 40, 1}};
+    const Rect changes[] = {
+        {0, 0, 1, 1}, {39, 29, 1, 1}, {10, 5, 7, 3}, {0, 12, 40, 1}, {0, 29, 40, 1}};
     for (const Case& c : kCases)
         for (const Rect& change : changes) {
             const Surface before = Noise(c.picture.width, c.picture.height, 1);
