@@ -5,6 +5,7 @@
 # clone links the same objects (ccache), libraries and data as the last one.
 #   scripts/cached-link.sh SOURCE_DIR LINK_COMMAND...
 set -euo pipefail
+source "$(dirname "$0")/cache-lib.sh"
 source_dir=$1
 shift
 out=
@@ -20,12 +21,12 @@ hash_link() {
         if [ -f "$path" ]; then
             sha256sum <"$path"
         elif [ -d "$path" ]; then
-            (cd "$path" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
+            hash_tree "$path"
         fi
     done
 }
 [ -n "$out" ] || exec "$@"
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/dunspelt/web-link-$(hash_link "$@" | sha256sum | cut -c1-24)
+cache=$cache_root/web-link-$(hash_link "$@" | sha256sum | cut -c1-24)
 stem=${out%.*}
 if [ -d "$cache" ]; then
     cp "$cache"/* "$(dirname "$out")/"
@@ -33,9 +34,7 @@ if [ -d "$cache" ]; then
     exit 0
 fi
 "$@"
-# Everything the link wrote beside its output (the .js, .wasm and .data), filled under a
-# temporary name and renamed; the three newest links stay.
+# Everything the link wrote beside its output (the .js, .wasm and .data).
 mkdir -p "$cache.$$"
 cp "$stem".* "$cache.$$/"
-mv -T "$cache.$$" "$cache" 2>/dev/null || rm -rf "$cache.$$"
-ls -dt "${cache%-*}"-* | grep -v '\.[0-9]*$' | tail -n +4 | xargs -r rm -rf
+commit_cache "$cache.$$" "$cache"

@@ -5,6 +5,7 @@
 # file below, with its relative name); the step's command line is not hashed (it holds paths).
 #   scripts/cached-output.sh NAME OUT_DIR INPUT... -- COMMAND [ARG...]
 set -euo pipefail
+source "$(dirname "$0")/cache-lib.sh"
 name=$1 out=$2
 shift 2
 inputs=()
@@ -14,24 +15,20 @@ hash_inputs() {
     sha256sum <"$0"  # this script: a change in how steps are cached starts anew
     for input in "${inputs[@]}"; do
         if [ -d "$input" ]; then
-            (cd "$input" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
+            hash_tree "$input"
         else
             sha256sum <"$input"
         fi
     done
 }
 key=$(hash_inputs | sha256sum | cut -c1-24)
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/dunspelt/$name-$key
+cache=$cache_root/$name-$key
 if [ -d "$cache" ]; then
     rm -rf "$out" && mkdir -p "$(dirname "$out")" && cp -r "$cache" "$out"
     touch "$cache"
     exit 0
 fi
 "$@"
-# Filled under a temporary name and renamed, so that a cache folder is never seen half-written.
-# The three newest entries of a step stay (a few branches side by side), older ones go.
 mkdir -p "$(dirname "$cache")"
 rm -rf "$cache.$$" && cp -r "$out" "$cache.$$"
-mv -T "$cache.$$" "$cache" 2>/dev/null || rm -rf "$cache.$$"
-touch "$cache"
-ls -dt "${cache%-*}"-* | grep -v '\.[0-9]*$' | tail -n +4 | xargs -r rm -rf
+commit_cache "$cache.$$" "$cache"
