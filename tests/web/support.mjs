@@ -177,3 +177,20 @@ export function pngPixelHash(png) {
   for (let i = 0; i < pixels.length; i += channels) mix((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
   return `${width}x${height} ${h.toString(16).padStart(16, "0")}`;
 }
+
+// The page's tick figures (window.dunspelt.stats) over `seconds` of level 1, counted from the
+// level's first tick; `beforeStart` is awaited on the menu, just before the start button.
+export async function levelOneStats(browser, server, seconds, beforeStart = async () => {}) {
+  const page = await openPage(browser);
+  try {
+    await startGame(page, urlOf(server, "index.html"));
+    await waitForTitle(page, "Menu", 20000);
+    await beforeStart();
+    await clickGamePixel(page, 312 + 84, 120 + 48);
+    await page.waitForFunction(() => /^ticks [1-9]/.test(window.dunspelt.stats), { polling: 50 });
+    await new Promise((r) => setTimeout(r, seconds * 1000));
+    return { stats: await page.evaluate(() => window.dunspelt.stats), title: await page.title() };
+  } finally {
+    await page.close();
+  }
+}
