@@ -1,12 +1,14 @@
 #include "support/headless_run.hpp"
-#include "level/level_table.hpp"
+#include "support/build_paths.hpp"
 
+#include <SDL.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -62,10 +64,45 @@ void TempApp::UseBakedLevels() {
         }
 }
 
+namespace {
+
+// A level picture as the baked ones are stored, a palette BMP: it loads several times faster
+// than a PNG, and the long test levels are loaded by every run. Pictures of more than 256
+// colours are written as PNG.
+bool SaveLevelPicture(const platform::Surface& picture, const fs::path& path) {
+    std::map<uint32_t, uint8_t> index;
+    auto indexOf = [&index, last = ~0u, lastIndex = uint8_t(0)](uint32_t rgb) mutable {
+        if (rgb != last)
+            last = rgb, lastIndex = index.emplace(rgb, uint8_t(index.size())).first->second;
+        return lastIndex;
+    };
+    for (int y = 0; y < picture.height() && index.size() <= 256; ++y)
+        for (int x = 0; x < picture.width(); ++x) indexOf(picture.row(y)[x]);
+    if (index.size() > 256)
+        return platform::SavePng(picture, path.string());
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, picture.width(), picture.height(), 8,
+                                                    SDL_PIXELFORMAT_INDEX8);
+    if (!s)
+        return false;
+    for (const auto& [rgb, i] : index) {
+        const SDL_Color colour{uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255};
+        SDL_SetPaletteColors(s->format->palette, &colour, i, 1);
+    }
+    for (int y = 0; y < picture.height(); ++y) {
+        uint8_t* row = static_cast<uint8_t*>(s->pixels) + size_t(y) * size_t(s->pitch);
+        for (int x = 0; x < picture.width(); ++x) row[x] = indexOf(picture.row(y)[x]);
+    }
+    const bool ok = SDL_SaveBMP(s, path.c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
+}
+
+}  // namespace
+
 void TempApp::WriteLevel(const std::string& base, const platform::Surface& map,
                          const platform::Surface& mask) {
-    if (!platform::SavePng(map, (maps() / (base + ".MAP")).string()) ||
-        !platform::SavePng(mask, (maps() / (base + ".MSK")).string()))
+    if (!SaveLevelPicture(map, maps() / (base + ".MAP")) ||
+        !SaveLevelPicture(mask, maps() / (base + ".MSK")))
         throw std::runtime_error("cannot write test level " + base);
 }
 

@@ -1,4 +1,5 @@
 #include "support/play_world.hpp"
+#include "support/build_paths.hpp"
 
 #include <memory>
 

@@ -1,4 +1,5 @@
 #include "support/process_run.hpp"
+#include "support/build_paths.hpp"
 
 #include "support/byte_files.hpp"
 

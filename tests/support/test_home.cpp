@@ -1,6 +1,8 @@
 // Games started by the tests (windowed ones read and write a settings file, screenshots go to
 // the pictures folder) keep those files in the build folder, never in the home folder of
 // whoever runs the tests. Set before any test runs; children inherit it.
+#include "support/build_paths.hpp"
+
 #include <cstdlib>
 #include <string>
 
