@@ -145,9 +145,12 @@ def press_times(screen, presses, rng, reads):
     times = []
     for i in range(presses):
         key = "Right" if i % 2 == 0 else "Left"
-        before = settle(screen)
-        # A random moment: every phase of the ticks (10 ms) and the frames (16.7 ms).
+        settle(screen)
+        # A random moment: every phase of the ticks (10 ms) and the frames (16.7 ms). The
+        # picture is read again just before the press: something else on it (an enemy's step)
+        # may have changed it meanwhile, and that is no answer to the key.
         time.sleep(rng.uniform(0.0, 0.05))
+        before = screen.read()
         start = time.perf_counter()
         screen.key(key, True)
         next_read = start

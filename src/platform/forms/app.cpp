@@ -119,6 +119,8 @@ void App::Deliver(const InputEvent& e) {
 }
 
 void App::DoEvents() {
+    if (timersRunning_ > 0)
+        ++doEventsInTimerEvent_;
     if (frontend_ && pollInDoEvents_)
         frontend_->Poll(*this, pending_);
     if (setupDepth_ > 0 && !duringSetup_.empty()) {
@@ -168,6 +170,7 @@ void App::FireDueTimers() {
             ~Done() { --depth; }
         } done{timersRunning_};
         ++timerEventsRun_;
+        doEventsInTimerEvent_ = 0;
         t->Fire(NowMicros(), frontend_ ? frontend_->TimerCatchUpMicros() : 0);
     }
 }

@@ -84,6 +84,11 @@ class App {
     // How many timer events have run: a front end tells by it whether a tick came after an
     // input.
     int64_t timerEventsRun() const { return timerEventsRun_; }
+    // The timer event that takes input polled now: the running one while its handler has not
+    // yet got past its first DoEvents (the tick's handler polls before it plays), else the next.
+    int64_t timerEventTakingInput() const {
+        return timerEventsRun_ + (timersRunning_ > 0 && doEventsInTimerEvent_ <= 1 ? 0 : 1);
+    }
 
     // Ends the process once no window of it is on screen, as when its last window closes.
     // Forms still loaded hidden (a game window reloaded by the to-menu button, the picture
@@ -123,6 +128,7 @@ class App {
     std::vector<InputEvent> duringSetup_;
     Form* active_ = nullptr;
     int timersRunning_ = 0;
+    int doEventsInTimerEvent_ = 0;  // DoEvents calls in the running timer event so far
     int setupDepth_ = 0;
     int64_t timerEventsRun_ = 0;
     bool pollInDoEvents_ = true;

@@ -90,7 +90,7 @@ void SdlFrontend::Poll(App& app, std::vector<InputEvent>& out) {
     for (size_t i = polled; i < out.size(); ++i)
         if (IsNewPlayInput(out[i])) {
             inputWaiting_ = true;
-            inputAtTimerEvent_ = app.timerEventsRun();
+            inputTakenBy_ = app.timerEventTakingInput();
         }
 }
 

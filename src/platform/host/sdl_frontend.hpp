@@ -104,8 +104,8 @@ class SdlFrontend : public Frontend {
     std::shared_ptr<const Surface> icon_;
     std::string renderDriver_;
     FramePacer pacer_;
-    bool inputWaiting_ = false;      // a new input not yet answered on screen
-    int64_t inputAtTimerEvent_ = 0;  // the timer events run when it came
+    bool inputWaiting_ = false;  // a new input not yet answered on screen
+    int64_t inputTakenBy_ = 0;   // the timer event that takes it in
     static constexpr int64_t kSpeedShownMicros = 1000000;
     int64_t speedShownUntil_ = -1;  // real time
     int speedShown_ = 100;

@@ -218,7 +218,7 @@ void SdlFrontend::Present(App& app) {
 }
 
 bool SdlFrontend::AnswersInput(const App& app) const {
-    return inputWaiting_ && app.timerEventsRun() > inputAtTimerEvent_;
+    return inputWaiting_ && app.timerEventsRun() >= inputTakenBy_;
 }
 
 int64_t SdlFrontend::RealTimeOf(const App& app, int64_t paceMicros) {

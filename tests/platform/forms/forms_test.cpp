@@ -168,6 +168,35 @@ TEST_F(Fixture, ALateTimerCatchesUpToItsFrontEndsCatchUpButNotAfterItsStart) {
     }
 }
 
+// Input polled by the tick handler's first DoEvents (before it plays) is that tick's to take,
+// so its answer may go to the screen right after it; input polled later waits for the next.
+TEST_F(Fixture, InputPolledBeforeATickPlaysIsTakenByThatTickAndLaterInputByTheNext) {
+    struct RecordingPolls : HeadlessFrontend {
+        std::vector<int64_t>* takenBy;
+        void Poll(App& app, std::vector<InputEvent>&) override {
+            takenBy->push_back(app.timerEventTakingInput());
+        }
+    };
+    std::vector<int64_t> takenBy;
+    auto frontend = std::make_unique<RecordingPolls>();
+    frontend->takenBy = &takenBy;
+    App::Get().SetFrontend(std::move(frontend));
+    struct TickForm : Form {
+        TickForm() : Form("ticks", 10, 10, BorderStyle::kNone) {}
+        Timer tick{*this, "tick", 10, [] {
+                       App::Get().DoEvents();  // before the tick plays
+                       App::Get().DoEvents();  // after it
+                   }};
+    } form;
+    form.Load();
+    form.tick.SetEnabled(true);
+    const int64_t before = App::Get().timerEventsRun();
+    clock_->Set(10'000);
+    App::Get().DoEvents();  // between ticks, then the tick fires
+    EXPECT_EQ(takenBy, (std::vector<int64_t>{before + 1, before + 1, before + 2}));
+    form.Unload();
+}
+
 TEST_F(Fixture, TheActiveFormIsTheTopmostShownOne) {
     CountingForm a;
     struct Other : Form {
