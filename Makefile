@@ -27,20 +27,22 @@ run: configure
 # the last run on this machine (COST_CACHE), or the longest would start last.
 # Beside them, the page is built and tested in both browsers (the same game, built for the web
 # from the same code): those tests mostly wait for the game's real time too. Their report
-# follows ctest's (it is kept in $(BUILD)/test-web.log). The page's tick-rate test measures
-# time, so it waits on the menu until ctest has finished (QUIET_FILE) and then runs alone.
+# follows ctest's (it is kept in $(BUILD)/test-web.log). Last, alone, the tests that measure
+# real time (ctest's label `timed`, and the page's tick rate): beside the others, two cores
+# cannot give their game its turns.
 COST_DATA := $(BUILD)/Testing/Temporary/CTestCostData.txt
 COST_CACHE := $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/dunspelt/ctest-costs.txt
-QUIET_FILE := $(BUILD)/ctest-finished
 test: build
 	@[ -f $(COST_DATA) ] || [ ! -f $(COST_CACHE) ] || install -D -m 644 $(COST_CACHE) $(COST_DATA)
 	@echo "Building and testing the web page beside ctest (report after it: $(BUILD)/test-web.log)"
-	@rm -f $(QUIET_FILE); \
-	$(MAKE) --no-print-directory test-web WEB_QUIET_FILE=$(abspath $(QUIET_FILE)) >$(BUILD)/test-web.log 2>&1 & web=$$!; \
-	ctest --test-dir $(BUILD) --output-on-failure -j4; native=$$?; touch $(QUIET_FILE); \
+	@$(MAKE) --no-print-directory test-web WEB_TESTS=together >$(BUILD)/test-web.log 2>&1 & web=$$!; \
+	ctest --test-dir $(BUILD) --output-on-failure -j4 -LE timed; native=$$?; \
 	[ $$native -ne 0 ] || install -D -m 644 $(COST_DATA) $(COST_CACHE); \
 	wait $$web; page=$$?; cat $(BUILD)/test-web.log; \
-	[ $$native -eq 0 ] && [ $$page -eq 0 ]
+	echo "The tests that measure real time, alone:"; \
+	ctest --test-dir $(BUILD) --output-on-failure -L timed; timed=$$?; \
+	[ $$page -ne 0 ] || scripts/web-tests.sh $(BUILD) timed || page=1; \
+	[ $$native -eq 0 ] && [ $$page -eq 0 ] && [ $$timed -eq 0 ]
 
 # The tests that play in real windows (Xvfb), STRESS_RUNS full runs in a row beside two busy
 # loops: they wait for signs that the game got somewhere, never for fixed times.
@@ -50,14 +52,14 @@ test-windows-stress: build
 	scripts/windows-stress.sh $(BUILD) $(STRESS_RUNS) '$(WINDOW_TESTS)'
 
 # The page in headless Chromium and Firefox (puppeteer-core, pinned in tests/web/), both at
-# once, then the timed tick-rate test alone (with WEB_QUIET_FILE, once that file exists); the
+# once, then the timed tick-rate test alone (WEB_TESTS=together or timed runs one part); the
 # native game gives the traces the page's are compared with.
 # DUNSPELT_BROWSERS=chromium runs one.
 test-web: web
 	@cmake --build $(BUILD) --target dunspelt
 	@scripts/cached-output.sh node-modules tests/web/node_modules tests/web/package-lock.json -- \
 		sh -c 'cd tests/web && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error'
-	scripts/web-tests.sh $(BUILD) $(WEB_QUIET_FILE)
+	scripts/web-tests.sh $(BUILD) $(WEB_TESTS)
 
 # Rewrites the pinned screen pictures (tests/screens/golden/) after a change that was meant.
 update-golden: build

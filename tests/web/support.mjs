@@ -179,13 +179,12 @@ export function pngPixelHash(png) {
 }
 
 // The page's tick figures (window.dunspelt.stats) over `seconds` of level 1, counted from the
-// level's first tick; `beforeStart` is awaited on the menu, just before the start button.
-export async function levelOneStats(browser, server, seconds, beforeStart = async () => {}) {
+// level's first tick.
+export async function levelOneStats(browser, server, seconds) {
   const page = await openPage(browser);
   try {
     await startGame(page, urlOf(server, "index.html"));
     await waitForTitle(page, "Menu", 20000);
-    await beforeStart();
     await clickGamePixel(page, 312 + 84, 120 + 48);
     await page.waitForFunction(() => /^ticks [1-9]/.test(window.dunspelt.stats), { polling: 50 });
     await new Promise((r) => setTimeout(r, seconds * 1000));
