@@ -28,7 +28,14 @@ export function startServer() {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { "content-type": types[extname(path)] || "application/octet-stream" });
+    // Cross-origin isolated (the page loads nothing from elsewhere anyway): the browsers then time
+    // to a few microseconds instead of 0.1 ms (Chromium) or 1 ms (Firefox), which the tick
+    // figures need.
+    response.writeHead(200, {
+      "content-type": types[extname(path)] || "application/octet-stream",
+      "cross-origin-opener-policy": "same-origin",
+      "cross-origin-embedder-policy": "require-corp",
+    });
     response.end(body);
   });
   return new Promise((done) => server.listen(0, "127.0.0.1", () => done(server)));
