@@ -155,28 +155,40 @@ void SharpScaler::Draw(const Surface& picture, display::Rect area, uint32_t* tar
     }
 }
 
-display::Rect ChangedRect(const Surface& before, const Surface& after) {
+std::vector<display::Rect> ChangedRects(const Surface& before, const Surface& after, int minGap) {
     if (before.SharesPixelsWith(after))
         return {};
     const int width = after.width();
-    int top = -1, bottom = -1, left = width, right = -1;
+    std::vector<uint8_t> columnChanged(size_t(width), 0);
+    std::vector<int> rowsChanged;
     for (int y = 0; y < after.height(); ++y) {
         const uint32_t* a = before.row(y);
         const uint32_t* b = after.row(y);
         if (std::memcmp(a, b, size_t(width) * 4) == 0)
             continue;
-        if (top < 0)
-            top = y;
-        bottom = y;
-        int l = 0, r = width - 1;
-        while (a[l] == b[l]) ++l;
-        while (a[r] == b[r]) --r;
-        left = std::min(left, l);
-        right = std::max(right, r);
+        rowsChanged.push_back(y);
+        for (int x = 0; x < width; ++x) columnChanged[size_t(x)] |= a[x] != b[x];
     }
-    if (top < 0)
-        return {};
-    return {left, top, right - left + 1, bottom - top + 1};
+    std::vector<display::Rect> out;
+    for (int x = 0; x < width; ++x) {
+        if (!columnChanged[size_t(x)])
+            continue;
+        // Changed columns less than `minGap` apart share a rectangle.
+        int last = x;
+        for (int i = x + 1; i < width && i - last <= minGap; ++i)
+            if (columnChanged[size_t(i)])
+                last = i;
+        const size_t bytes = size_t(last - x + 1) * 4;
+        int top = -1, bottom = -1;
+        for (int y : rowsChanged)
+            if (std::memcmp(before.row(y) + x, after.row(y) + x, bytes) != 0) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        out.push_back({x, top, last - x + 1, bottom - top + 1});
+        x = last;
+    }
+    return out;
 }
 
 }  // namespace platform

@@ -55,8 +55,11 @@ class SharpScaler {
     mutable int nextSlot_ = 0;
 };
 
-// The smallest rectangle holding every pixel that differs between two pictures of one size
-// (empty when none does).
-display::Rect ChangedRect(const Surface& before, const Surface& after);
+// Rectangles holding every pixel that differs between two pictures of one size (none when no
+// pixel does): changes with at least `minGap` unchanged columns between them get rectangles of
+// their own, so that the player walking at one end and an enemy stepping at the other are not
+// drawn as one wide strip.
+std::vector<display::Rect> ChangedRects(const Surface& before, const Surface& after,
+                                        int minGap = 16);
 
 }  // namespace platform

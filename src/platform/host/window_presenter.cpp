@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/core/surface.hpp"
 #include "platform/display/sharp_scaler.hpp"
@@ -156,28 +157,34 @@ bool WindowPresenter::ShowThroughWindowSurface(const Surface& picture, bool chan
     // window system (nothing changed in the picture): all of it again, bars included.
     const bool whole = target != surface_ || size != scaler_.picture() ||
                        shown != scaler_.shown() || !changed || shownBefore_.empty();
-    display::Rect area;
+    std::vector<display::Rect> parts;
     if (whole) {
         scaler_.Configure(size, shown);
-        area = scaler_.TargetOf({0, 0, size.width, size.height});
+        parts = {{0, 0, size.width, size.height}};
     } else {
-        area = scaler_.TargetOf(ChangedRect(shownBefore_, picture));
-        if (area.width <= 0)
+        parts = ChangedRects(shownBefore_, picture);
+        if (parts.empty())
             return true;
     }
     if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0)
         return false;
     if (whole)
         SDL_FillRect(target, nullptr, 0);
-    scaler_.Draw(picture, area, static_cast<uint32_t*>(target->pixels), target->pitch / 4);
+    std::vector<SDL_Rect> sent;
+    for (const display::Rect& part : parts) {
+        const display::Rect area = scaler_.TargetOf(part);
+        if (area.width <= 0 || area.height <= 0)
+            continue;
+        scaler_.Draw(picture, area, static_cast<uint32_t*>(target->pixels), target->pitch / 4);
+        sent.push_back(ToSdl(area));
+    }
     if (SDL_MUSTLOCK(target))
         SDL_UnlockSurface(target);
     surface_ = target;
     shownBefore_ = picture;  // shares the pixels: the game draws its next picture afresh
     if (whole)
         return SDL_UpdateWindowSurface(window_) == 0;
-    const SDL_Rect rect = ToSdl(area);
-    return SDL_UpdateWindowSurfaceRects(window_, &rect, 1) == 0;
+    return SDL_UpdateWindowSurfaceRects(window_, sent.data(), int(sent.size())) == 0;
 }
 
 }  // namespace platform

@@ -108,9 +108,9 @@ TEST(SharpScaler, DrawingOnlyTheChangedPartGivesTheWholePicturesPixels) {
             scaler.Configure(c.picture, c.shown);
             Target partly(c.target.width, c.target.height), wholly = partly;
             DrawAll(scaler, before, partly);
-            const Rect changed = platform::ChangedRect(before, after);
-            ASSERT_EQ(changed, change);
-            scaler.Draw(after, scaler.TargetOf(changed), partly.pixels.data(), partly.width);
+            const std::vector<Rect> changed = platform::ChangedRects(before, after);
+            ASSERT_EQ(changed, std::vector<Rect>{change});
+            scaler.Draw(after, scaler.TargetOf(change), partly.pixels.data(), partly.width);
             DrawAll(scaler, after, wholly);
             ASSERT_EQ(partly.pixels, wholly.pixels)
                 << "shown " << c.shown.width << "x" << c.shown.height << ", change at " << change.x
@@ -121,9 +121,32 @@ TEST(SharpScaler, DrawingOnlyTheChangedPartGivesTheWholePicturesPixels) {
 TEST(SharpScaler, AnUnchangedPictureHasNothingToDraw) {
     const Surface picture = Noise(40, 30, 3);
     Surface copy = picture;
-    EXPECT_EQ(platform::ChangedRect(picture, copy), Rect{});
+    EXPECT_TRUE(platform::ChangedRects(picture, copy).empty());
     copy.Set(0, 0, copy.At(0, 0));  // written, so no longer shared, but the same pixels
-    EXPECT_EQ(platform::ChangedRect(picture, copy), Rect{});
+    EXPECT_TRUE(platform::ChangedRects(picture, copy).empty());
+}
+
+// Changes far apart (the player at one end, an enemy at the other) are drawn apart; changes
+// close together, or in the same columns, share one rectangle.
+TEST(SharpScaler, ChangesFarApartAreDrawnAsRectanglesOfTheirOwn) {
+    struct Case {
+        std::vector<Rect> changes, expected;
+    };
+    const Case cases[] = {
+        {{{2, 3, 4, 5}, {60, 10, 3, 2}}, {{2, 3, 4, 5}, {60, 10, 3, 2}}},
+        {{{2, 3, 4, 5}, {22, 10, 3, 2}}, {{2, 3, 4, 5}, {22, 10, 3, 2}}},  // 16 columns between
+        {{{2, 3, 4, 5}, {21, 10, 3, 2}}, {{2, 3, 22, 9}}},                 // 15 between
+        {{{2, 3, 4, 5}, {3, 20, 2, 2}}, {{2, 3, 4, 19}}},                  // one above the other
+    };
+    const Surface before = Noise(80, 30, 4);
+    for (const Case& c : cases) {
+        Surface after = before;
+        for (const Rect& r : c.changes)
+            for (int y = r.y; y < r.y + r.height; ++y)
+                for (int x = r.x; x < r.x + r.width; ++x)
+                    after.Set(x, y, ~before.At(x, y) & 0xFFFFFF);
+        EXPECT_EQ(platform::ChangedRects(before, after), c.expected) << c.changes[1].x;
+    }
 }
 
 }  // namespace
