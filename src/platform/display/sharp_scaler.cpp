@@ -173,7 +173,7 @@ std::vector<display::Rect> ChangedRects(const Surface& before, const Surface& af
     for (int x = 0; x < width; ++x) {
         if (!columnChanged[size_t(x)])
             continue;
-        // Changed columns less than `minGap` apart share a rectangle.
+        // Changed columns with fewer than `minGap` unchanged ones between them share a rectangle.
         int last = x;
         for (int i = x + 1; i < width && i - last <= minGap; ++i)
             if (columnChanged[size_t(i)])
