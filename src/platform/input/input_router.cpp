@@ -11,38 +11,27 @@
 namespace platform {
 
 Action PlayActionOfPad(PadControl control) {
-    if (const std::optional<PadButton> button = ButtonOf(control)) {
-        switch (*button) {
-            case PadButton::kDpadLeft:
-                return Action::kLeft;
-            case PadButton::kDpadRight:
-                return Action::kRight;
-            case PadButton::kDpadUp:
-                return Action::kUp;
-            case PadButton::kDpadDown:
-                return Action::kDown;
-            case PadButton::kA:
-                return Action::kJump;
-            case PadButton::kX:
-            case PadButton::kB:
-                return Action::kFire;
-            default:
-                // No single pad button quits: Escape has no pad twin.
-                return Action::kNone;
-        }
-    }
-    switch (control) {
-        case PadControl::kStickLeft:
+    if (control == PadControl::kRightTrigger)
+        return Action::kFire;
+    const std::optional<PadButton> button = SteeringButtonOf(control);
+    if (!button)
+        return Action::kNone;
+    switch (*button) {
+        case PadButton::kDpadLeft:
             return Action::kLeft;
-        case PadControl::kStickRight:
+        case PadButton::kDpadRight:
             return Action::kRight;
-        case PadControl::kStickUp:
+        case PadButton::kDpadUp:
             return Action::kUp;
-        case PadControl::kStickDown:
+        case PadButton::kDpadDown:
             return Action::kDown;
-        case PadControl::kRightTrigger:
+        case PadButton::kA:
+            return Action::kJump;
+        case PadButton::kX:
+        case PadButton::kB:
             return Action::kFire;
         default:
+            // No single pad button quits: Escape has no pad twin.
             return Action::kNone;
     }
 }

@@ -41,30 +41,21 @@ MenuMove MenuMoveOfKey(int key, Action action, bool shiftHeld) {
 }
 
 MenuMove MenuMoveOfPad(PadControl control) {
-    if (const std::optional<PadButton> button = ButtonOf(control)) {
-        switch (*button) {
-            case PadButton::kDpadLeft:
-            case PadButton::kDpadUp:
-                return MenuMove::kPrevious;
-            case PadButton::kDpadRight:
-            case PadButton::kDpadDown:
-                return MenuMove::kNext;
-            case PadButton::kA:
-            case PadButton::kStart:
-                return MenuMove::kPress;
-            case PadButton::kB:
-                return MenuMove::kBack;
-            default:
-                return MenuMove::kNone;
-        }
-    }
-    switch (control) {
-        case PadControl::kStickLeft:
-        case PadControl::kStickUp:
+    const std::optional<PadButton> button = SteeringButtonOf(control);
+    if (!button)
+        return MenuMove::kNone;
+    switch (*button) {
+        case PadButton::kDpadLeft:
+        case PadButton::kDpadUp:
             return MenuMove::kPrevious;
-        case PadControl::kStickRight:
-        case PadControl::kStickDown:
+        case PadButton::kDpadRight:
+        case PadButton::kDpadDown:
             return MenuMove::kNext;
+        case PadButton::kA:
+        case PadButton::kStart:
+            return MenuMove::kPress;
+        case PadButton::kB:
+            return MenuMove::kBack;
         default:
             return MenuMove::kNone;
     }

@@ -29,6 +29,22 @@ constexpr std::optional<PadButton> ButtonOf(PadControl c) {
         return PadButton(int(c));
     return std::nullopt;
 }
+// The button a control steers as: the stick's directions work as the d-pad's; the trigger is no
+// button.
+constexpr std::optional<PadButton> SteeringButtonOf(PadControl c) {
+    switch (c) {
+        case PadControl::kStickLeft:
+            return PadButton::kDpadLeft;
+        case PadControl::kStickRight:
+            return PadButton::kDpadRight;
+        case PadControl::kStickUp:
+            return PadButton::kDpadUp;
+        case PadControl::kStickDown:
+            return PadButton::kDpadDown;
+        default:
+            return ButtonOf(c);
+    }
+}
 
 struct PadChange {
     PadControl control;
