@@ -1,20 +1,20 @@
 #include "support/headless_run.hpp"
 #include "support/build_paths.hpp"
 
-#include <SDL.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
 #include "level/level_table.hpp"
 #include "platform/core/picture_file.hpp"
+#include "raster.hpp"
 
 namespace fs = std::filesystem;
 
@@ -66,35 +66,19 @@ void TempApp::UseBakedLevels() {
 
 namespace {
 
-// A level picture as the baked ones are stored, a palette BMP: it loads several times faster
-// than a PNG, and the long test levels are loaded by every run. Pictures of more than 256
-// colours are written as PNG.
+// A level picture as the baked ones are stored, a palette BMP (written by the baker's own
+// writer): it loads several times faster than a PNG, and the long test levels are loaded by
+// every run. Pictures of more than 256 colours are written as PNG.
 bool SaveLevelPicture(const platform::Surface& picture, const fs::path& path) {
-    std::map<uint32_t, uint8_t> index;
-    auto indexOf = [&index, last = ~0u, lastIndex = uint8_t(0)](uint32_t rgb) mutable {
-        if (rgb != last)
-            last = rgb, lastIndex = index.emplace(rgb, uint8_t(index.size())).first->second;
-        return lastIndex;
-    };
-    for (int y = 0; y < picture.height() && index.size() <= 256; ++y)
-        for (int x = 0; x < picture.width(); ++x) indexOf(picture.row(y)[x]);
-    if (index.size() > 256)
+    baker::Image image(picture.width(), picture.height());
+    for (int y = 0; y < picture.height(); ++y)
+        std::copy_n(picture.row(y), picture.width(), &image.at(0, y));
+    try {
+        baker::SaveBmp8(image, path.string());
+        return true;
+    } catch (const std::runtime_error&) {
         return platform::SavePng(picture, path.string());
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, picture.width(), picture.height(), 8,
-                                                    SDL_PIXELFORMAT_INDEX8);
-    if (!s)
-        return false;
-    for (const auto& [rgb, i] : index) {
-        const SDL_Color colour{uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255};
-        SDL_SetPaletteColors(s->format->palette, &colour, i, 1);
     }
-    for (int y = 0; y < picture.height(); ++y) {
-        uint8_t* row = static_cast<uint8_t*>(s->pixels) + size_t(y) * size_t(s->pitch);
-        for (int x = 0; x < picture.width(); ++x) row[x] = indexOf(picture.row(y)[x]);
-    }
-    const bool ok = SDL_SaveBMP(s, path.c_str()) == 0;
-    SDL_FreeSurface(s);
-    return ok;
 }
 
 }  // namespace

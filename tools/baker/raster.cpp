@@ -49,14 +49,25 @@ void SaveBmp24(const Image& image, const std::string& path) {
 }
 
 void SaveBmp8(const Image& image, const std::string& path) {
+    // Colours in order of first appearance. Level pictures are long runs of one colour, so the
+    // last colour's index is kept at hand.
     std::map<uint32_t, uint8_t> index;
     std::vector<SDL_Color> palette;
-    for (uint32_t c : image.pixels) {
-        if (index.count(c)) continue;
-        if (palette.size() == 256) throw std::runtime_error("more than 256 colours: " + path);
-        index[c] = uint8_t(palette.size());
-        palette.push_back(SDL_Color{uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 255});
-    }
+    uint32_t last = 0;
+    uint8_t lastIndex = 0;
+    auto indexOf = [&](uint32_t c) {
+        if (c == last && !palette.empty()) return lastIndex;
+        auto it = index.find(c);
+        if (it == index.end()) {
+            if (palette.size() == 256) throw std::runtime_error("more than 256 colours: " + path);
+            it = index.emplace(c, uint8_t(palette.size())).first;
+            palette.push_back(SDL_Color{uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 255});
+        }
+        last = c;
+        lastIndex = it->second;
+        return lastIndex;
+    };
+    for (uint32_t c : image.pixels) indexOf(c);
     SDL_Surface* s =
         SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, 8, SDL_PIXELFORMAT_INDEX8);
     if (!s) Fail("cannot create surface", path);
@@ -64,7 +75,7 @@ void SaveBmp8(const Image& image, const std::string& path) {
     SDL_SetPaletteColors(s->format->palette, palette.data(), 0, 256);
     for (int y = 0; y < image.height; ++y) {
         auto* row = static_cast<uint8_t*>(s->pixels) + y * s->pitch;
-        for (int x = 0; x < image.width; ++x) row[x] = index[image.at(x, y)];
+        for (int x = 0; x < image.width; ++x) row[x] = indexOf(image.at(x, y));
     }
     int rc = SDL_SaveBMP(s, path.c_str());
     SDL_FreeSurface(s);
